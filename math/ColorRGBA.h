@@ -1,0 +1,13 @@
+#pragma once
+
+// Four channels from 0 to 1; out-of-range values are stored unchanged.
+struct ColorRGBA {
+    // Opaque black, not transparent: a colour that is forgotten still shows.
+    ColorRGBA() : ColorRGBA(0.0f, 0.0f, 0.0f, 1.0f) {}
+    ColorRGBA(float r, float g, float b, float a) : r{r}, g{g}, b{b}, a{a} {}
+
+    float r;
+    float g;
+    float b;
+    float a;
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// The three notations the game drills.
+enum class NumberBase { Binary = 0, Decimal = 1, Hexadecimal = 2 };

@@ -1,0 +1,1 @@
+#include "math/Pos2f.h"
