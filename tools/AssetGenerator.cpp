@@ -1,0 +1,65 @@
+// Draws the game's images into a folder: the four glyph sheets and the three buttons.
+// Usage: AssetGenerator <font.ttf> <output-folder>
+
+#include "tools/ButtonArt.h"
+#include "tools/GlyphSheet.h"
+#include "tools/Palette.h"
+
+#include <iostream>
+#include <string>
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+namespace {
+
+struct SheetSpec {
+    const char* fileName;
+    Canvas::Color color;
+};
+
+bool WriteGlyphSheets(const std::string& fontPath, const std::string& folder) {
+    TTF_Font* font = TTF_OpenFont(fontPath.c_str(), glyphsheet::kPointSize);
+    if (font == nullptr) {
+        std::cerr << "AssetGenerator, error when calling TTF_OpenFont: " << SDL_GetError()
+                  << std::endl;
+        return false;
+    }
+    const SheetSpec sheets[] = {{"green.png", palette::kGreen},
+                                {"red.png", palette::kRed},
+                                {"blue.png", palette::kBlue},
+                                {"white.png", palette::kWhite}};
+    bool ok = true;
+    for (const SheetSpec& spec : sheets) {
+        Canvas sheet{glyphsheet::kFrames * glyphsheet::kFrameWidth, glyphsheet::kFrameHeight};
+        ok = ok && glyphsheet::Paint(font, spec.color, sheet) &&
+             sheet.SavePng(folder + "/" + spec.fileName);
+    }
+    TTF_CloseFont(font);
+    return ok;
+}
+
+bool WriteButtons(const std::string& folder) {
+    return buttonart::PaintCheck().SavePng(folder + "/Check.png") &&
+           buttonart::PaintDelete().SavePng(folder + "/Delete.png") &&
+           buttonart::PaintRefresh().SavePng(folder + "/Refresh.png");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::cerr << "usage: AssetGenerator <font.ttf> <output-folder>" << std::endl;
+        return 2;
+    }
+    if (SDL_Init(0) != 0 || TTF_Init() != 0 || (IMG_Init(IMG_INIT_PNG) & IMG_INIT_PNG) == 0) {
+        std::cerr << "AssetGenerator, error when initialising SDL: " << SDL_GetError() << std::endl;
+        return 1;
+    }
+    const bool ok = WriteGlyphSheets(argv[1], argv[2]) && WriteButtons(argv[2]);
+    IMG_Quit();
+    TTF_Quit();
+    SDL_Quit();
+    return ok ? 0 : 1;
+}
