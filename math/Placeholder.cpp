@@ -1,1 +1,0 @@
-#include "math/Pos2f.h"
