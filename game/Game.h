@@ -1,10 +1,19 @@
 #pragma once
 
+#include "math/ColorRGBA.h"
+#include "math/Pos2f.h"
 #include "math/WindowSpec.h"
+
+#include <memory>
+#include <vector>
 
 #include <SDL.h>
 
-// The board: lays out the number panels, frames them with a grid and routes input.
+class GivenNumber;
+
+// The board: three number panels side by side (Hexadecimal, Binary, Decimal), framed by
+// a grid drawn on top of them. Typed digits (on key release) and left clicks (on button
+// release, at the last pointer position) go to every panel, which decides for itself.
 class Game {
 public:
     explicit Game(const WindowSpec& windowSpec);
@@ -22,8 +31,17 @@ public:
     void OnMouseDown(const SDL_MouseButtonEvent& e);
     void OnMouseUp(const SDL_MouseButtonEvent& e);
 
+    // The panels in board order, left to right.
+    const GivenNumber& GetPanel(size_t index) const { return *panels.at(index); }
+
 private:
+    void Initialize();
+    void Cleanup();
     void ClearBackground() const;
+    void DrawGrid() const;
 
     WindowSpec windowSpec;
+    std::vector<std::unique_ptr<GivenNumber>> panels;
+    Pos2f mousePos;
+    ColorRGBA lineColor;
 };

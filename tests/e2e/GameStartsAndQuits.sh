@@ -7,6 +7,6 @@ artifacts="$2"
 mkdir -p "$artifacts"
 start_game "$1" "$artifacts/start.stderr"
 screenshot "$artifacts/start.png"
-expect_pixel "$artifacts/start.png" 675 120 "38,38,38" "the board's dark grey background"
+expect_pixel "$artifacts/start.png" 675 225 "38,38,38" "the board's dark grey background"
 stop_game
 echo "PASS"

@@ -1,0 +1,156 @@
+#include "game/InputNumber.h"
+
+#include "game/BaseText.h"
+#include "game/DigitRow.h"
+#include "game/Sprite.h"
+#include "render/Drawing.h"
+#include "render/HitTests.h"
+#include "render/Texture.h"
+
+#include <cstdlib>
+
+namespace {
+
+// How many digits 4095, the largest number asked for, has in each base.
+size_t MaxLength(NumberBase base) {
+    switch (base) {
+    case NumberBase::Binary:
+        return 12;
+    case NumberBase::Decimal:
+        return 4;
+    case NumberBase::Hexadecimal:
+        return 3;
+    }
+    return 0;
+}
+
+bool IsDigitOf(NumberBase base, char key) {
+    const bool isDecimalDigit = key >= '0' && key <= '9';
+    switch (base) {
+    case NumberBase::Binary:
+        return key == '0' || key == '1';
+    case NumberBase::Decimal:
+        return isDecimalDigit;
+    case NumberBase::Hexadecimal:
+        return isDecimalDigit || (key >= 'a' && key <= 'f');
+    }
+    return false;
+}
+
+std::unique_ptr<Sprite> GlyphSheet(const char* path) {
+    return std::make_unique<Sprite>(path, 16, 1, Pos2f{0.0f, 0.0f});
+}
+
+} // namespace
+
+InputNumber::InputNumber(NumberBase base, const Pos2f& origin)
+    : base{base}, text{"0"}, state{InputState::Idle},
+      inputBox{origin.x, origin.y - 35.0f, 370.0f, 50.0f}, fontPath{basetext::kFontPath},
+      labelFontSize{basetext::kLabelFontSize}, textColor{basetext::kTextColor}, origin{origin},
+      radixFontSize{basetext::kRadixFontSize}, radixPos{origin.x + 370.0f, origin.y - 50.0f},
+      digitsAnchor{origin.x + 340.0f, origin.y - 30.0f} {
+    labelTexture =
+        std::make_unique<Texture>(basetext::LabelOf(base), fontPath, labelFontSize, textColor);
+    radixTexture =
+        std::make_unique<Texture>(basetext::RadixOf(base), fontPath, radixFontSize, textColor);
+
+    greenDigits = GlyphSheet("Resources/green.png");
+    redDigits = GlyphSheet("Resources/red.png");
+    blueDigits = GlyphSheet("Resources/blue.png");
+    whiteDigits = GlyphSheet("Resources/white.png");
+
+    checkTexture = std::make_unique<Texture>("Resources/Check.png");
+    checkBox = Box2f{origin.x + 400.0f, origin.y + 15.0f, checkTexture->GetWidth(),
+                     checkTexture->GetHeight()};
+
+    // Delete stands left of Check, bottoms aligned, half its own width apart.
+    deleteTexture = std::make_unique<Texture>("Resources/Delete.png");
+    const float w = deleteTexture->GetWidth();
+    deleteBox = Box2f{checkBox.left - 1.5f * w, origin.y + 15.0f, w, deleteTexture->GetHeight()};
+}
+
+InputNumber::~InputNumber() {
+    labelTexture.reset();
+    radixTexture.reset();
+    greenDigits.reset();
+    redDigits.reset();
+    blueDigits.reset();
+    whiteDigits.reset();
+    deleteTexture.reset();
+    checkTexture.reset();
+}
+
+void InputNumber::Draw() const {
+    labelTexture->Draw(origin, Box2f{});
+    radixTexture->Draw(radixPos, Box2f{});
+
+    util2d::SetColor(ColorRGBA{0.1f, 0.1f, 0.1f, 1.0f});
+    util2d::FillRect(inputBox);
+
+    if (state != InputState::Correct) {
+        deleteTexture->Draw(Pos2f{deleteBox.left, deleteBox.bottom}, Box2f{});
+        checkTexture->Draw(Pos2f{checkBox.left, checkBox.bottom}, Box2f{});
+    }
+    DrawDigits(SpriteOfState());
+}
+
+void InputNumber::HandleKey(char key) {
+    if (state != InputState::Editing || !IsDigitOf(base, key) || text.size() >= MaxLength(base)) {
+        return;
+    }
+    // The first digit typed takes the place of the initial zero; a zero typed into "0"
+    // leaves it as it is.
+    if (text[0] == '0') {
+        text[0] = key;
+    } else {
+        text += key;
+    }
+}
+
+void InputNumber::HandleFocusClick(const Pos2f& pos) {
+    const bool inBox = util2d::IsPointInRect(pos, inputBox);
+    if (inBox && state != InputState::Correct) {
+        state = InputState::Editing;
+    } else if (!inBox && state != InputState::Correct && state != InputState::Wrong) {
+        state = InputState::Idle;
+    }
+}
+
+void InputNumber::HandleDeleteClick(const Pos2f& pos) {
+    if (util2d::IsPointInRect(pos, deleteBox) && state != InputState::Correct) {
+        Reset();
+    }
+}
+
+bool InputNumber::IsCheckClicked(const Pos2f& pos) const {
+    return util2d::IsPointInRect(pos, checkBox) && state != InputState::Correct;
+}
+
+void InputNumber::CheckAnswer(int number) {
+    // The text holds at most 12 digits of its base, so the value always fits.
+    const long value = std::strtol(text.c_str(), nullptr, basetext::RadixValueOf(base));
+    state = value == number ? InputState::Correct : InputState::Wrong;
+}
+
+void InputNumber::Reset() {
+    state = InputState::Idle;
+    text = "0";
+}
+
+void InputNumber::DrawDigits(Sprite& sprite) const {
+    digitrow::Draw(sprite, text, digitsAnchor);
+}
+
+Sprite& InputNumber::SpriteOfState() const {
+    switch (state) {
+    case InputState::Editing:
+        return *blueDigits;
+    case InputState::Correct:
+        return *greenDigits;
+    case InputState::Wrong:
+        return *redDigits;
+    case InputState::Idle:
+        break;
+    }
+    return *whiteDigits;
+}
