@@ -181,6 +181,14 @@ TEST(Player, SolvesOneFieldMissesAnotherAndRefreshes) {
     game.Look();
     EXPECT_TRUE(Near(GlyphColour(game, 347, 15), RgbOf(palette::kRed))) << "wrong: red";
 
+    // Start an answer in the Binary panel's upper field: it turns blue, the red one stays.
+    game.ClickAt(640, 175);
+    game.PressKeys("4 2");
+    game.Look(artifacts, "playing");
+    EXPECT_TRUE(Near(GlyphColour(game, 797, 155), RgbOf(palette::kBlue))) << "editing: blue";
+    EXPECT_EQ(GlyphCount(game, 797, 155), 2);
+    EXPECT_TRUE(Near(GlyphColour(game, 347, 15), RgbOf(palette::kRed)));
+
     // Refresh brings both fields back to a white 0.
     game.ClickAt(423, 316);
     game.Look();

@@ -99,10 +99,17 @@ void XSession::PressKeys(const std::string& keyNames) {
     Pause(150);
 }
 
-void XSession::Look() {
+void XSession::Look(const std::string& keepFolder, const std::string& name) {
     const std::string path = "/tmp/dojo-e2e-" + std::to_string(getpid()) + ".png";
     Pause(100); // a frame or two after the last input
     std::system(("import -window root " + path).c_str());
+    if (!keepFolder.empty()) {
+        const std::string crop = std::to_string(width) + "x" + std::to_string(height) + "+" +
+                                 std::to_string(left) + "+" + std::to_string(top);
+        std::system(
+            ("convert " + path + " -crop " + crop + " +repage " + keepFolder + "/" + name + ".png")
+                .c_str());
+    }
     SDL_Surface* loaded = IMG_Load(path.c_str());
     screen.reset(loaded == nullptr ? nullptr
                                    : SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0));

@@ -31,8 +31,9 @@ public:
     // Presses and releases X key names in turn, e.g. "KP_1", "a", "shift+a".
     void PressKeys(const std::string& keyNames);
 
-    // Takes a screenshot; later Pixel() calls read it.
-    void Look();
+    // Takes a screenshot; later Pixel() calls read it. With a folder given, the window's
+    // part of it is also kept there as <name>.png.
+    void Look(const std::string& keepFolder = "", const std::string& name = "");
     Rgb Pixel(int x, int y) const;
 
     // Ends the game with SIGTERM; returns its exit status (or -1 if it did not exit).

@@ -1,0 +1,90 @@
+// The cost of one frame of the game (Game::Draw plus the buffer swap) against an empty
+// frame (clear plus swap) in the same context, vertical sync off. Process CPU time counts
+// the renderer's worker threads too, which do the rasterising on a machine without a GPU.
+#include "game/Game.h"
+
+#include <ctime>
+#include <memory>
+
+#include <GL/glu.h>
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_opengl.h>
+#include <SDL_ttf.h>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// A window and context set up as the game's core sets them up, without vertical sync.
+struct Context {
+    Context() {
+        setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        SDL_Init(SDL_INIT_VIDEO);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+        window = SDL_CreateWindow("bench", 0, 0, 1350, 345, SDL_WINDOW_OPENGL);
+        context = SDL_GL_CreateContext(window);
+        SDL_GL_SetSwapInterval(0);
+        glMatrixMode(GL_PROJECTION);
+        gluOrtho2D(0.0, 1350.0, 0.0, 345.0);
+        glViewport(0, 0, 1350, 345);
+        glMatrixMode(GL_MODELVIEW);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        IMG_Init(IMG_INIT_PNG);
+        TTF_Init();
+    }
+    ~Context() {
+        TTF_Quit();
+        IMG_Quit();
+        SDL_GL_DeleteContext(context);
+        SDL_DestroyWindow(window);
+        SDL_Quit();
+    }
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+};
+
+void EmptyFrame(SDL_Window* window) {
+    glClearColor(0.15f, 0.15f, 0.15f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    SDL_GL_SwapWindow(window);
+}
+
+// Each iteration draws one empty frame and one game frame, so both meet the same load.
+void BM_GameFrameAgainstEmptyFrame(benchmark::State& state) {
+    Context gl;
+    auto game = std::make_unique<Game>(WindowSpec{"Numeral Dojo", 1350.0f, 345.0f, false});
+    double emptyCpu = 0.0;
+    double gameCpu = 0.0;
+    for (auto _ : state) {
+        const double t0 = CpuSeconds();
+        EmptyFrame(gl.window);
+        glFinish();
+        const double t1 = CpuSeconds();
+        game->Update(0.016f);
+        game->Draw();
+        SDL_GL_SwapWindow(gl.window);
+        glFinish();
+        const double t2 = CpuSeconds();
+        emptyCpu += t1 - t0;
+        gameCpu += t2 - t1;
+    }
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["empty_frame_us"] = 1e6 * emptyCpu / n;
+    state.counters["game_frame_us"] = 1e6 * gameCpu / n;
+    state.counters["ratio"] = gameCpu / emptyCpu;
+    game.reset();
+}
+
+} // namespace
+
+BENCHMARK(BM_GameFrameAgainstEmptyFrame)->Iterations(500)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
