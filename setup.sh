@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 GAME_PACKAGES=(
     build-essential cmake pkg-config
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
-    libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl-mesa0
+    libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl1 libegl-mesa0
 )
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev
