@@ -1,67 +1,66 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
+#include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-// Interleaved stereo 16-bit frames at 44100 Hz: the format the device is opened with, so
-// a WAV of these is mixed without conversion.
-using Samples = std::vector<std::int16_t>;
-
 constexpr std::size_t kToneFrames = 2205;
-constexpr std::size_t kBufferFrames = 2048;
 
-// A square-wave tone of kToneFrames followed by as many silent frames, so that each
-// repeat of it stands apart in the output.
-Samples MakeBeep();
-void WriteWav(const std::filesystem::path& path, const Samples& samples);
+// Writes kToneFrames at a constant level, then as many silent frames, as a WAV file.
+std::vector<Sint16> WriteBeep(const std::string& path);
 
-// A run of audible frames. Quiet stretches shorter than a few milliseconds (a sine's zero
-// crossings) belong to the burst around them.
-struct Burst {
-    std::size_t firstFrame;
-    std::size_t endFrame;
-};
-std::vector<Burst> FindBursts(const Samples& output);
+inline bool WaitUntil(const std::function<bool()>& condition) {
+    for (int i = 0; i < 10000 && !condition(); ++i) {
+        SDL_Delay(2);
+    }
+    return condition();
+}
 
-// Polls the condition for up to 20 seconds.
-bool WaitUntil(const std::function<bool()>& condition);
-
-// Runs the action with std::cerr redirected and returns what it wrote there.
-std::string CaptureCerr(const std::function<void()>& action);
-
-// Opens the audio device as the game's core does, on the driver SDL_AUDIODRIVER names,
-// with a scratch folder for the files a test writes.
-class MixerFixture : public ::testing::Test {
+// Opens the device as the game's core does; the disk driver writes the mix out in real time.
+template <bool kToDisk>
+class MixerFixture : public testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        std::filesystem::create_directories(scratch);
+        SDL_setenv("SDL_AUDIODRIVER", kToDisk ? "disk" : "dummy", 1);
+        SDL_setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+        ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048), 0) << Mix_GetError();
+    }
+    void TearDown() override {
+        Mix_CloseAudio();
+        SDL_Quit(); // so that the next test in this process picks its own driver
+        std::filesystem::remove_all(scratch);
+    }
+    bool WaitForMoreOutput(std::size_t frames) const {
+        const auto target = std::filesystem::file_size(output) + 4 * frames;
+        return WaitUntil([&] { return std::filesystem::file_size(output) >= target; });
+    }
+    // Closes the device, which flushes the file, and reads back what was mixed.
+    void CloseAndListen() {
+        Mix_CloseAudio();
+        mixed.resize(std::filesystem::file_size(output) / 2);
+        std::ifstream{output, std::ios::binary}.read(reinterpret_cast<char*>(mixed.data()),
+                                                     std::streamsize(2 * mixed.size()));
+        for (std::size_t i = 0; i < mixed.size(); ++i) {
+            if (SDL_abs(mixed[i]) > 1000 && !bursts.empty() && i / 2 < bursts.back().second + 64) {
+                bursts.back().second = i / 2 + 1;
+            } else if (SDL_abs(mixed[i]) > 1000) {
+                bursts.emplace_back(i / 2, i / 2 + 1);
+            }
+        }
+    }
 
-    std::string ScratchPath(const std::string& name) const;
-    // Writes MakeBeep() as a WAV file in the scratch folder and returns its path.
-    std::string WriteBeep(const std::string& name) const;
-    // Paths of files nothing can play: absent, text, empty, and a WAV cut in its header.
-    std::vector<std::string> WriteUnplayableFiles() const;
-
-    std::filesystem::path scratch;
-};
-
-// Sends the mixed sound into a raw file through SDL's disk driver, which writes one
-// buffer per period of real time.
-class DiskOutputFixture : public MixerFixture {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Waits until the device has written at least `frames` more frames.
-    bool WaitForMoreOutput(std::size_t frames) const;
-    // Closes the device, which flushes the file, and returns everything it wrote.
-    Samples CloseAndReadOutput();
-
-    std::filesystem::path outputPath;
+    const std::string scratch = testing::TempDir() + "dojo-audio-" + std::to_string(getpid()) + "/";
+    const std::string output = scratch + "output.raw";
+    std::vector<Sint16> mixed; // interleaved stereo frames
+    // [first, end) of each audible run of frames; a quiet stretch under 64 frames belongs to it.
+    std::vector<std::pair<std::size_t, std::size_t>> bursts;
 };

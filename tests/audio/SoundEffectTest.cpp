@@ -1,116 +1,70 @@
 #include "audio/SoundEffect.h"
 
 #include "AudioFixture.h"
+#include "audio/SoundStream.h"
 
 #include <algorithm>
-#include <optional>
-#include <type_traits>
 
-static_assert(!std::is_copy_constructible_v<SoundEffect> && !std::is_copy_assignable_v<SoundEffect>,
-              "an effect is the only owner of its chunk");
+using SoundEffectTest = MixerFixture<false>;
+using SoundEffectOutput = MixerFixture<true>;
 
-using SoundEffectTest = MixerFixture;
-using SoundEffectOutput = DiskOutputFixture;
-
-TEST_F(SoundEffectTest, FailedLoadsAreReportedAndLeaveAnEffectThatPlaysNothing) {
-    for (const std::string& path : WriteUnplayableFiles()) {
-        std::optional<SoundEffect> effect;
-        const std::string message = CaptureCerr([&] { effect.emplace(path); });
-        const std::string reason = SDL_GetError();
-        EXPECT_FALSE(reason.empty()) << path;
-        EXPECT_EQ(message, "SoundEffect: Failed to load " + path + ",\nSDL_mixer Error: " + reason);
-        EXPECT_FALSE(effect->IsLoaded()) << path;
-        EXPECT_FALSE(effect->Play(0)) << path;
-        effect->SetVolume(64);
-        EXPECT_EQ(effect->GetVolume(), -1) << path;
+TEST_F(SoundEffectTest, FailedLoadsAreReportedAndLeaveAnEffectOrStreamThatPlaysNothing) {
+    std::ofstream{scratch + "notes.txt"} << "not a sound at all\n";
+    std::ofstream{scratch + "empty.wav"};
+    std::ofstream{scratch + "cut.wav"} << "RIFF\x24\x01\x02\x03WAVEfmt ";
+    for (const std::string name : {"absent.wav", "notes.txt", "empty.wav", "cut.wav"}) {
+        const std::string failed = "Failed to load " + scratch + name + ",\nSDL_mixer Error: ";
+        testing::internal::CaptureStderr();
+        const SoundEffect effect{scratch + name};
+        const std::string effectError = SDL_GetError();
+        const SoundStream stream{scratch + name};
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "SoundEffect: " + failed + effectError +
+                                                              "SoundStream: " + failed +
+                                                              SDL_GetError());
+        EXPECT_EQ(effect.GetVolume(), -1);
+        EXPECT_FALSE(effect.IsLoaded() || effect.Play(0)) << name;
+        EXPECT_FALSE(stream.IsLoaded() || stream.Play(true) || SoundStream::IsPlaying()) << name;
     }
 }
 
-TEST_F(SoundEffectTest, PlayFailsOnlyWhileEveryChannelIsBusy) {
+TEST_F(SoundEffectTest, PlayFailsWhileEveryChannelIsBusyAndVolumeIsTheEffectsOwn) {
     ASSERT_EQ(Mix_AllocateChannels(2), 2);
-    const SoundEffect effect{WriteBeep("beep.wav")};
-    ASSERT_TRUE(effect.IsLoaded());
-    EXPECT_TRUE(effect.Play(-1));
-    EXPECT_TRUE(effect.Play(-1));
+    WriteBeep(scratch + "beep.wav");
+    SoundEffect effect{scratch + "beep.wav"};
+    const SoundEffect other{scratch + "beep.wav"};
+    EXPECT_TRUE(effect.Play(-1) && other.Play(-1));
     EXPECT_FALSE(effect.Play(0));
-
-    SoundEffect::StopAll();
-    EXPECT_EQ(Mix_Playing(-1), 0);
-    EXPECT_TRUE(effect.Play(0));
-}
-
-TEST_F(SoundEffectTest, VolumeIsTheChunksOwn) {
-    SoundEffect effect{WriteBeep("beep.wav")};
-    SoundEffect other{ScratchPath("beep.wav")};
-    EXPECT_EQ(effect.GetVolume(), MIX_MAX_VOLUME);
     effect.SetVolume(37);
     EXPECT_EQ(effect.GetVolume(), 37);
     EXPECT_EQ(other.GetVolume(), MIX_MAX_VOLUME);
 }
 
-TEST_F(SoundEffectOutput, PlayingOnceMixesTheSampleUnchanged) {
+// The beep ends in silence, so in endless play only a pause or a stop leaves a long gap.
+TEST_F(SoundEffectOutput, PlaysTheSampleUnchangedLoopsMutesPausesResumesAndStops) {
+    constexpr std::size_t kHeldFrames = 8 * 2048;
+    const std::vector<Sint16> beep = WriteBeep(scratch + "beep.wav");
     {
-        const SoundEffect effect{WriteBeep("beep.wav")};
-        ASSERT_TRUE(effect.Play(0));
-        ASSERT_TRUE(WaitUntil([] { return Mix_Playing(-1) == 0; }));
-    }
-    const Samples output = CloseAndReadOutput();
-    const auto bursts = FindBursts(output);
-    ASSERT_EQ(bursts.size(), 1u);
-    ASSERT_EQ(bursts[0].endFrame - bursts[0].firstFrame, kToneFrames);
-    const Samples beep = MakeBeep();
-    EXPECT_TRUE(std::equal(beep.begin(), beep.begin() + 2 * kToneFrames,
-                           output.begin() + 2 * bursts[0].firstFrame));
-}
-
-TEST_F(SoundEffectOutput, LoopCountTwoPlaysTheSampleThreeTimes) {
-    {
-        const SoundEffect effect{WriteBeep("beep.wav")};
-        ASSERT_TRUE(effect.Play(2));
-        ASSERT_TRUE(WaitUntil([] { return Mix_Playing(-1) == 0; }));
-    }
-    const auto bursts = FindBursts(CloseAndReadOutput());
-    ASSERT_EQ(bursts.size(), 3u);
-    for (const Burst& burst : bursts) {
-        EXPECT_EQ(burst.endFrame - burst.firstFrame, kToneFrames);
-    }
-}
-
-TEST_F(SoundEffectOutput, VolumeZeroMixesSilence) {
-    {
-        SoundEffect effect{WriteBeep("beep.wav")};
-        effect.SetVolume(0);
-        ASSERT_TRUE(effect.Play(0));
-        ASSERT_TRUE(WaitUntil([] { return Mix_Playing(-1) == 0; }));
-    }
-    EXPECT_TRUE(FindBursts(CloseAndReadOutput()).empty());
-}
-
-// Long silences can only come from pausing or stopping: a beep repeats after a short gap.
-TEST_F(SoundEffectOutput, PauseHoldsResumeContinuesAndStopEndsEndlessPlay) {
-    constexpr std::size_t kHeldFrames = 8 * kBufferFrames;
-    constexpr std::size_t kLongGap = kHeldFrames / 2;
-    {
-        const SoundEffect effect{WriteBeep("beep.wav")};
-        ASSERT_TRUE(effect.Play(-1));
-        ASSERT_TRUE(WaitForMoreOutput(4 * kBufferFrames));
-        SoundEffect::PauseAll();
-        EXPECT_EQ(Mix_Paused(-1), 1);
-        ASSERT_TRUE(WaitForMoreOutput(kHeldFrames));
-        SoundEffect::ResumeAll();
-        EXPECT_EQ(Mix_Paused(-1), 0);
-        ASSERT_TRUE(WaitForMoreOutput(4 * kBufferFrames));
-        SoundEffect::StopAll();
-        EXPECT_EQ(Mix_Playing(-1), 0);
+        SoundEffect effect{scratch + "beep.wav"};
+        const std::pair<int, int> plays[] = {{0, 128}, {2, 128}, {0, 0}, {-1, 128}};
+        for (const auto& [loops, volume] : plays) {
+            effect.SetVolume(volume);
+            ASSERT_TRUE(effect.Play(loops));
+            ASSERT_TRUE(loops < 0 || WaitUntil([] { return Mix_Playing(-1) == 0; }));
+        }
+        for (void (*then)() :
+             {SoundEffect::PauseAll, SoundEffect::ResumeAll, SoundEffect::StopAll}) {
+            ASSERT_TRUE(WaitForMoreOutput(kHeldFrames));
+            then();
+        }
         ASSERT_TRUE(WaitForMoreOutput(kHeldFrames));
     }
-    const Samples output = CloseAndReadOutput();
-    const auto bursts = FindBursts(output);
-    ASSERT_GE(bursts.size(), 2u);
-    int longGaps = 0;
-    for (std::size_t i = 1; i < bursts.size(); ++i) {
-        longGaps += bursts[i].firstFrame - bursts[i - 1].endFrame >= kLongGap ? 1 : 0;
+    CloseAndListen();
+    ASSERT_GE(bursts.size(), 6u);
+    EXPECT_TRUE(std::equal(beep.begin(), beep.end(), mixed.begin() + 2 * bursts[0].first));
+    EXPECT_GE(bursts[4].first - bursts[3].second, 3 * kToneFrames) << "1 + 3 plays, then muted";
+    std::size_t longGaps = mixed.size() / 2 >= bursts.back().second + kHeldFrames / 2;
+    for (std::size_t i = 5; i < bursts.size(); ++i) {
+        longGaps += bursts[i].first >= bursts[i - 1].second + kHeldFrames / 2;
     }
-    EXPECT_EQ(longGaps, 1) << "one pause between the bursts";
-    EXPECT_GE(output.size() / 2 - bursts.back().endFrame, kLongGap) << "silence after the stop";
+    EXPECT_EQ(longGaps, 2u) << "one pause within the endless play and silence after the stop";
 }

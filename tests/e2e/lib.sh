@@ -1,11 +1,12 @@
-# Helpers for end-to-end tests that drive the real game executable under Xvfb.
-# Source this file from a test script running inside xvfb-run.
+# Helpers for end-to-end tests that drive the real game executable under Xvfb, the way a
+# player does: through the X server's pointer and keyboard, looking at screenshots.
+# Coordinates are window pixels with y upwards, as the game counts them.
 
 set -euo pipefail
 
 GAME_PID=""
-GAME_WINDOW=""
 GAME_STDERR=""
+SHOT=""
 WINDOW_X=0
 WINDOW_Y=0
 
@@ -21,48 +22,71 @@ fail() {
 
 # start_game <executable> <stderr-file>: starts the game from the project root, where
 # Resources/ lives, with GL through EGL (GLX refuses swap control under Xvfb) and no sound
-# card, and waits until its window is mapped.
+# card, and waits until its 1350 x 345 window is mapped.
 start_game() {
     GAME_STDERR="$2"
     SDL_VIDEO_X11_FORCE_EGL=1 SDL_AUDIODRIVER=dummy "$1" </dev/null 2>"$GAME_STDERR" &
     GAME_PID=$!
-    GAME_WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --name '^Numeral Dojo$' | head -n 1) ||
+    local window
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Numeral Dojo$' | head -n 1) ||
         fail "no window titled 'Numeral Dojo' appeared"
-    eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
     WINDOW_X=$X
     WINDOW_Y=$Y
     [[ "$WIDTH" == 1350 && "$HEIGHT" == 345 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 1350x345"
-    # Give the loop a few frames to draw before anything is looked at.
-    sleep 1
+    sleep 1 # a few frames
 }
 
-# screenshot <file>: the whole screen as a PNG.
-screenshot() {
-    import -window root "$1" || fail "screenshot failed"
+click_at() {
+    xdotool mousemove $((WINDOW_X + $1)) $((WINDOW_Y + 345 - $2)) sleep 0.1 click 1
+    sleep 0.15
 }
 
-# pixel_at <png> <x> <y>: "r,g,b" of the pixel at window coordinates (y downwards).
-pixel_at() {
-    local px=$((WINDOW_X + $2)) py=$((WINDOW_Y + $3))
-    convert "$1" -crop "1x1+${px}+${py}" -depth 8 -format '%[fx:int(255*r+.5)],%[fx:int(255*g+.5)],%[fx:int(255*b+.5)]' info:
+press() {
+    xdotool key --delay 40 "$@"
+    sleep 0.15
 }
 
-# expect_pixel <png> <x> <y> <r,g,b> <what>
+# look <png>: a screenshot of the window; later checks read it.
+look() {
+    sleep 0.2
+    SHOT="$1"
+    import -window root -crop "1350x345+${WINDOW_X}+${WINDOW_Y}" +repage "$SHOT" ||
+        fail "screenshot failed"
+}
+
+# crop <x> <y> <w> <h>: the part of the last look with its bottom-left corner at (x, y).
+crop() {
+    convert "$SHOT" -crop "${3}x${4}+${1}+$((345 - $2 - $4))" +repage "$5"
+}
+
+# expect_pixel <x> <y> <#rrggbb> <what>
 expect_pixel() {
     local got
-    got=$(pixel_at "$1" "$2" "$3")
-    [[ "$got" == "$4" ]] || fail "$5: pixel ($2, $3) is $got, expected $4"
+    got=$(convert "$SHOT" -crop "1x1+$1+$((344 - $2))" -depth 8 -format '#%[hex:u.p]' info:)
+    [[ "${got:0:7}" == "$3" ]] || fail "$4: pixel ($1, $2) is $got, not $3"
 }
 
-# stop_game: SIGTERM (SDL turns it into a quit event), then the exit code must be 0 and
-# the core must have reported nothing.
+# glyphs <#rrggbb> <x> <y>: how many 24 x 40 glyph slots, 29 apart leftwards from the one
+# at (x, y), show that colour.
+glyphs() {
+    local count=0 pixels
+    while ((count < 12)); do
+        pixels=$(convert "$SHOT" -crop "24x40+$(($2 - 29 * count))+$((345 - $3 - 40))" +repage \
+            -fill white -opaque "$1" -fill black +opaque white -format '%[fx:int(mean*w*h)]' info:)
+        ((pixels > 20)) || break
+        count=$((count + 1))
+    done
+    echo "$count"
+}
+
+# stop_game: SIGTERM (SDL turns it into a quit event); the exit code must be 0 and the
+# core must have reported nothing.
 stop_game() {
     kill -TERM "$GAME_PID"
     local status=0
     wait "$GAME_PID" || status=$?
     GAME_PID=""
-    [[ $status -eq 0 ]] || fail "game exited with $status"
-    if grep -q 'Core::' "$GAME_STDERR"; then
-        fail "the core reported an error"
-    fi
+    ((status == 0)) || fail "game exited with $status"
+    ! grep -q 'Core::' "$GAME_STDERR" || fail "the core reported an error"
 }

@@ -4,11 +4,9 @@
 #include <cstdlib>
 #include <new>
 
-// Every non-aligned form is replaced so that memory always goes back to the allocator
-// that handed it out, which the sanitizers check.
-namespace {
-std::atomic<std::size_t> allocations{0};
-} // namespace
+// The library's array and nothrow forms call these; under the sanitizers they keep their
+// own allocator, so every replaced new is paired with a replaced delete.
+static std::atomic<std::size_t> allocations{0};
 
 std::size_t HeapAllocationCount() {
     return allocations.load();
@@ -22,27 +20,9 @@ void* operator new(std::size_t size) {
     void* p = operator new(size, std::nothrow);
     return p != nullptr ? p : throw std::bad_alloc{};
 }
-void* operator new[](std::size_t size) {
-    return operator new(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return operator new(size, std::nothrow);
-}
 void operator delete(void* p) noexcept {
     std::free(p);
 }
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
 void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, const std::nothrow_t&) noexcept {
     std::free(p);
 }

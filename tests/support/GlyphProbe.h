@@ -4,19 +4,14 @@
 #include "support/GLContextFixture.h"
 #include "tools/Canvas.h"
 
-// What a player sees of a row of digit glyphs drawn right-aligned at an anchor (the
-// bottom-left corner of the rightmost glyph), read back from the framebuffer.
+// What a player sees of a right-aligned row of 24 x 40 digit glyphs, each 29 left of the
+// next, whose rightmost glyph has its bottom-left corner at the anchor.
 struct GlyphRow {
-    int count = 0; // glyph slots with ink, counted leftwards from the anchor
+    int count = 0; // slots with ink, counted leftwards from the anchor
     Pixel color{}; // the colour most of the ink shows
 };
 
-// Reads the row at `anchor` for glyphs `frameWidth` wide and `frameHeight` tall, each a
-// frame width plus 5 left of the next.
-GlyphRow ReadGlyphRow(const Pos2f& anchor, int frameWidth = 24, int frameHeight = 40);
-
-// True when the pixel is within `tolerance` of the colour on every channel.
+GlyphRow ReadGlyphRow(const Pos2f& anchor);
 bool IsNear(const Pixel& pixel, const Pixel& color, int tolerance = 2);
-
 // The framebuffer pixel an opaque artwork colour becomes.
 Pixel PixelOf(const Canvas::Color& color);
