@@ -55,6 +55,16 @@ void SendArc(float centerX, float centerY, float radX, float radY, float fromAng
     SendCurveVertex(centerX, centerY, radX, radY, tillAngle);
 }
 
+// The corners counter-clockwise from the bottom-left one, as one primitive.
+void SendRect(GLenum mode, float left, float bottom, float width, float height) {
+    glBegin(mode);
+    glVertex2f(left, bottom);
+    glVertex2f(left + width, bottom);
+    glVertex2f(left + width, bottom + height);
+    glVertex2f(left, bottom + height);
+    glEnd();
+}
+
 } // namespace
 
 namespace util2d {
@@ -117,12 +127,7 @@ void DrawRect(float left, float bottom, float width, float height, float lineWid
         return;
     }
     glLineWidth(lineWidth);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(left, bottom);
-    glVertex2f(left + width, bottom);
-    glVertex2f(left + width, bottom + height);
-    glVertex2f(left, bottom + height);
-    glEnd();
+    SendRect(GL_LINE_LOOP, left, bottom, width, height);
 }
 
 void DrawRect(const Pos2f& bottomLeft, float width, float height, float lineWidth) {
@@ -137,12 +142,7 @@ void FillRect(float left, float bottom, float width, float height) {
     if (!(width > 0.0f && height > 0.0f)) {
         return;
     }
-    glBegin(GL_POLYGON);
-    glVertex2f(left, bottom);
-    glVertex2f(left + width, bottom);
-    glVertex2f(left + width, bottom + height);
-    glVertex2f(left, bottom + height);
-    glEnd();
+    SendRect(GL_POLYGON, left, bottom, width, height);
 }
 
 void FillRect(const Pos2f& bottomLeft, float width, float height) {
