@@ -2,40 +2,14 @@
 
 namespace basetext {
 
-const char* LabelOf(NumberBase base) {
-    switch (base) {
-    case NumberBase::Binary:
-        return "Binary";
-    case NumberBase::Decimal:
-        return "Decimal";
-    case NumberBase::Hexadecimal:
-        return "Hexadecimal";
-    }
-    return "";
-}
-
-const char* RadixOf(NumberBase base) {
-    switch (base) {
-    case NumberBase::Binary:
-        return "2";
-    case NumberBase::Decimal:
-        return "10";
-    case NumberBase::Hexadecimal:
-        return "16";
-    }
-    return "";
-}
-
-int RadixValueOf(NumberBase base) {
-    switch (base) {
-    case NumberBase::Binary:
-        return 2;
-    case NumberBase::Decimal:
-        return 10;
-    case NumberBase::Hexadecimal:
-        return 16;
-    }
-    return 10;
+const BaseInfo& InfoOf(NumberBase base) {
+    // Indexed by the enumeration's values: Binary 0, Decimal 1, Hexadecimal 2.
+    static const BaseInfo infos[] = {
+        {"Binary", "2", 2, 12},
+        {"Decimal", "10", 10, 4},
+        {"Hexadecimal", "16", 16, 3},
+    };
+    return infos[static_cast<int>(base)];
 }
 
 } // namespace basetext

@@ -3,14 +3,20 @@
 #include "math/ColorRGBA.h"
 #include "math/NumberBase.h"
 
-// Texts and typography shared by the number panels and their answer fields.
+#include <cstddef>
+
+// What the number panels and their answer fields know about each base, and the
+// typography they share.
 namespace basetext {
 
-// "Binary", "Decimal" or "Hexadecimal".
-const char* LabelOf(NumberBase base);
-// "2", "10" or "16".
-const char* RadixOf(NumberBase base);
-int RadixValueOf(NumberBase base);
+struct BaseInfo {
+    const char* label; // "Binary", "Decimal" or "Hexadecimal"
+    const char* radix; // "2", "10" or "16"
+    int radixValue;
+    std::size_t maxDigits; // digits of 4095, the largest number asked for
+};
+
+const BaseInfo& InfoOf(NumberBase base);
 
 inline constexpr const char* kFontPath = "Resources/Baloo.ttf";
 inline constexpr int kLabelFontSize = 42;

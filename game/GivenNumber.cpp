@@ -36,9 +36,9 @@ GivenNumber::GivenNumber(NumberBase base, const Pos2f& origin)
     firstField = std::make_unique<InputNumber>(firstBase, Pos2f{origin.x, origin.y - 100.0f});
     secondField = std::make_unique<InputNumber>(secondBase, Pos2f{origin.x, origin.y - 240.0f});
     labelTexture =
-        std::make_unique<Texture>(basetext::LabelOf(base), fontPath, labelFontSize, textColor);
+        std::make_unique<Texture>(basetext::InfoOf(base).label, fontPath, labelFontSize, textColor);
     radixTexture =
-        std::make_unique<Texture>(basetext::RadixOf(base), fontPath, radixFontSize, textColor);
+        std::make_unique<Texture>(basetext::InfoOf(base).radix, fontPath, radixFontSize, textColor);
 
     digitSprite = std::make_unique<Sprite>("Resources/green.png", 16, 1, Pos2f{0.0f, 0.0f});
 

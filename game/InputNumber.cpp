@@ -11,30 +11,10 @@
 
 namespace {
 
-// How many digits 4095, the largest number asked for, has in each base.
-size_t MaxLength(NumberBase base) {
-    switch (base) {
-    case NumberBase::Binary:
-        return 12;
-    case NumberBase::Decimal:
-        return 4;
-    case NumberBase::Hexadecimal:
-        return 3;
-    }
-    return 0;
-}
-
+// Only the digits of the field's base: '0'-'9', then 'a'-'f' as far as the radix goes.
 bool IsDigitOf(NumberBase base, char key) {
-    const bool isDecimalDigit = key >= '0' && key <= '9';
-    switch (base) {
-    case NumberBase::Binary:
-        return key == '0' || key == '1';
-    case NumberBase::Decimal:
-        return isDecimalDigit;
-    case NumberBase::Hexadecimal:
-        return isDecimalDigit || (key >= 'a' && key <= 'f');
-    }
-    return false;
+    const bool isDigitKey = (key >= '0' && key <= '9') || (key >= 'a' && key <= 'f');
+    return isDigitKey && digitrow::GlyphIndex(key) < basetext::InfoOf(base).radixValue;
 }
 
 std::unique_ptr<Sprite> GlyphSheet(const char* path) {
@@ -50,9 +30,9 @@ InputNumber::InputNumber(NumberBase base, const Pos2f& origin)
       radixFontSize{basetext::kRadixFontSize}, radixPos{origin.x + 370.0f, origin.y - 50.0f},
       digitsAnchor{origin.x + 340.0f, origin.y - 30.0f} {
     labelTexture =
-        std::make_unique<Texture>(basetext::LabelOf(base), fontPath, labelFontSize, textColor);
+        std::make_unique<Texture>(basetext::InfoOf(base).label, fontPath, labelFontSize, textColor);
     radixTexture =
-        std::make_unique<Texture>(basetext::RadixOf(base), fontPath, radixFontSize, textColor);
+        std::make_unique<Texture>(basetext::InfoOf(base).radix, fontPath, radixFontSize, textColor);
 
     greenDigits = GlyphSheet("Resources/green.png");
     redDigits = GlyphSheet("Resources/red.png");
@@ -95,7 +75,8 @@ void InputNumber::Draw() const {
 }
 
 void InputNumber::HandleKey(char key) {
-    if (state != InputState::Editing || !IsDigitOf(base, key) || text.size() >= MaxLength(base)) {
+    if (state != InputState::Editing || !IsDigitOf(base, key) ||
+        text.size() >= basetext::InfoOf(base).maxDigits) {
         return;
     }
     // The first digit typed takes the place of the initial zero; a zero typed into "0"
@@ -128,7 +109,7 @@ bool InputNumber::IsCheckClicked(const Pos2f& pos) const {
 
 void InputNumber::CheckAnswer(int number) {
     // The text holds at most 12 digits of its base, so the value always fits.
-    const long value = std::strtol(text.c_str(), nullptr, basetext::RadixValueOf(base));
+    const long value = std::strtol(text.c_str(), nullptr, basetext::InfoOf(base).radixValue);
     state = value == number ? InputState::Correct : InputState::Wrong;
 }
 
