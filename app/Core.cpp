@@ -3,6 +3,7 @@
 #include "app/EventDispatch.h"
 #include "app/FrameClock.h"
 #include "app/Platform.h"
+#include "app/VideoDriver.h"
 #include "game/Game.h"
 
 #include <iostream>
@@ -36,6 +37,14 @@ void Core::Initialize() {
     platform::DisableConsoleClose();
 
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_Init: ");
+        return;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (IsUnseenFallbackDriver(driver, SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+        SDL_SetError("no display found (DISPLAY and WAYLAND_DISPLAY lead to none), and "
+                     "SDL's %s video driver would only draw off screen",
+                     driver);
         ReportSdlFailure("Core::Initialize( ), error when calling SDL_Init: ");
         return;
     }

@@ -6,7 +6,8 @@
 
 // Owns the window, its OpenGL context and the media libraries, and runs the main loop
 // of one Game. Start-up failures are reported on stderr and leave IsInitialized() false;
-// Run then only reports and waits for a key on stdin.
+// Run then only reports and waits for a key on stdin. A video driver that shows nothing
+// fails the start-up too, unless SDL_VIDEODRIVER asked for it.
 class Core {
 public:
     explicit Core(const WindowSpec& windowSpec);
