@@ -2,12 +2,14 @@
 
 #include "app/EventDispatch.h"
 #include "app/FrameClock.h"
+#include "app/FramePacer.h"
 #include "app/Platform.h"
 #include "app/VideoDriver.h"
 #include "game/Game.h"
 
 #include <iostream>
 #include <memory>
+#include <thread>
 
 #include <GL/glu.h>
 #include <SDL_image.h>
@@ -116,6 +118,7 @@ void Core::Run() {
     SDL_Event event{};
     bool quit = false;
     while (!quit) {
+        const FrameClock::Clock::time_point passStart = FrameClock::Clock::now();
         while (SDL_PollEvent(&event) != 0) {
             // Events queued behind a quit are still delivered.
             if (DispatchEvent(event, *game, height)) {
@@ -126,9 +129,24 @@ void Core::Run() {
             game->Update(clock.Tick());
             game->Draw();
             SDL_GL_SwapWindow(sdlWindow);
+            WaitOutShortPass(passStart);
         }
     }
     game.reset();
+}
+
+void Core::WaitOutShortPass(FrameClock::Clock::time_point passStart) const {
+    if (!windowSpec.isVSyncOn) {
+        return;
+    }
+    // Asked each pass: the window may have moved to a display with another refresh rate.
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(sdlWindow);
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) {
+        mode.refresh_rate = 0;
+    }
+    std::this_thread::sleep_for(
+        FramePacer::WaitAfter(FrameClock::Clock::now() - passStart, mode.refresh_rate));
 }
 
 void Core::Cleanup() {

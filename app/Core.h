@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FrameClock.h"
 #include "math/WindowSpec.h"
 
 #include <SDL.h>
@@ -24,6 +25,8 @@ public:
 private:
     void Initialize();
     void Cleanup();
+    // With vertical sync on, waits where the swap returned sooner than the display refreshes.
+    void WaitOutShortPass(FrameClock::Clock::time_point passStart) const;
 
     WindowSpec windowSpec;
     SDL_Window* sdlWindow;

@@ -1,5 +1,7 @@
 #include "app/FrameClock.h"
 
+#include "app/FramePacer.h"
+
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -20,4 +22,16 @@ TEST(FrameClock, AStallReachesTheGameAsAtMostTheMaximum) {
     const float next = clock.Tick();
     EXPECT_GE(next, 0.0f);
     EXPECT_LT(next, 0.1f) << "each tick measures from the previous one";
+}
+
+TEST(FramePacer, AnEarlyPassIsStretchedAndAPacedOneNeverWaits) {
+    // 90 % of a 60 Hz interval is 15 ms; SDL's 0 (unknown) counts as 60 Hz.
+    EXPECT_EQ(FramePacer::WaitAfter(5ms, 60), 10ms);
+    EXPECT_EQ(FramePacer::WaitAfter(5ms, 0), 10ms);
+    EXPECT_EQ(FramePacer::WaitAfter(2ms, 144), 4250us);
+    // A pass that vsync paced comes out near 16.7 ms give or take jitter: waiting now would
+    // push the next swap past a refresh and halve the frame rate.
+    EXPECT_EQ(FramePacer::WaitAfter(16500us, 60), 0ms);
+    EXPECT_EQ(FramePacer::WaitAfter(15ms, 60), 0ms);
+    EXPECT_EQ(FramePacer::WaitAfter(1s, 60), 0ms);
 }
