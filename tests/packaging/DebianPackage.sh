@@ -29,46 +29,21 @@ for package in libc6 libstdc++6 libsdl2-2.0-0 libsdl2-image-2.0-0 libsdl2-ttf-2.
 done
 
 # Exactly the game's files, owned by root; nothing from the framework's development files
-# or the build tree.
-dpkg-deb -c "$deb" | awk '$2 != "root/root" { print "owner: " $0 } { print $1, $6 }' \
-    >"$art/contents.txt"
-diff -u - "$art/contents.txt" >"$art/contents.diff" <<'LIST' || fail "file list differs: $(cat "$art/contents.diff")"
-drwxr-xr-x ./usr/
-drwxr-xr-x ./usr/bin/
+# or the build tree. Only files are listed: the folders follow from them.
+dpkg-deb -c "$deb" | awk '$2 != "root/root" { print "owner: " $0 }
+    /^d/ && $1 != "drwxr-xr-x" { print "folder: " $0 } !/^d/ { print $1, $6 }' >"$art/contents.txt"
+diff -u - "$art/contents.txt" >"$art/contents.diff" <<'LIST' ||
 -rwxr-xr-x ./usr/bin/numeral-dojo
-drwxr-xr-x ./usr/libexec/
-drwxr-xr-x ./usr/libexec/numeral-dojo/
 -rwxr-xr-x ./usr/libexec/numeral-dojo/NumeralDojo
-drwxr-xr-x ./usr/share/
-drwxr-xr-x ./usr/share/applications/
 -rw-r--r-- ./usr/share/applications/org.example.NumeralDojo.desktop
-drwxr-xr-x ./usr/share/doc/
-drwxr-xr-x ./usr/share/doc/numeral-dojo/
 -rw-r--r-- ./usr/share/doc/numeral-dojo/converting-numbers.md
-drwxr-xr-x ./usr/share/icons/
-drwxr-xr-x ./usr/share/icons/hicolor/
-drwxr-xr-x ./usr/share/icons/hicolor/128x128/
-drwxr-xr-x ./usr/share/icons/hicolor/128x128/apps/
 -rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/numeral-dojo.png
-drwxr-xr-x ./usr/share/icons/hicolor/256x256/
-drwxr-xr-x ./usr/share/icons/hicolor/256x256/apps/
 -rw-r--r-- ./usr/share/icons/hicolor/256x256/apps/numeral-dojo.png
-drwxr-xr-x ./usr/share/icons/hicolor/48x48/
-drwxr-xr-x ./usr/share/icons/hicolor/48x48/apps/
 -rw-r--r-- ./usr/share/icons/hicolor/48x48/apps/numeral-dojo.png
-drwxr-xr-x ./usr/share/icons/hicolor/64x64/
-drwxr-xr-x ./usr/share/icons/hicolor/64x64/apps/
 -rw-r--r-- ./usr/share/icons/hicolor/64x64/apps/numeral-dojo.png
-drwxr-xr-x ./usr/share/icons/hicolor/scalable/
-drwxr-xr-x ./usr/share/icons/hicolor/scalable/apps/
 -rw-r--r-- ./usr/share/icons/hicolor/scalable/apps/numeral-dojo.svg
-drwxr-xr-x ./usr/share/man/
-drwxr-xr-x ./usr/share/man/man6/
 -rw-r--r-- ./usr/share/man/man6/numeral-dojo.6
-drwxr-xr-x ./usr/share/metainfo/
 -rw-r--r-- ./usr/share/metainfo/org.example.NumeralDojo.metainfo.xml
-drwxr-xr-x ./usr/share/numeral-dojo/
-drwxr-xr-x ./usr/share/numeral-dojo/Resources/
 -rw-r--r-- ./usr/share/numeral-dojo/Resources/Baloo-OFL.txt
 -rw-r--r-- ./usr/share/numeral-dojo/Resources/Baloo.ttf
 -rw-r--r-- ./usr/share/numeral-dojo/Resources/Check.png
@@ -79,6 +54,7 @@ drwxr-xr-x ./usr/share/numeral-dojo/Resources/
 -rw-r--r-- ./usr/share/numeral-dojo/Resources/red.png
 -rw-r--r-- ./usr/share/numeral-dojo/Resources/white.png
 LIST
+    fail "file list differs: $(cat "$art/contents.diff")"
 
 root="$art/root"
 dpkg -x "$deb" "$root"
