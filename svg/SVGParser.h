@@ -45,9 +45,10 @@ public:
     static bool GetVerticesFromPathData(const std::string& pathData, std::vector<Pos2f>& vertices);
 
     // Finds the first element named `elementName` at or after `startPosContent`. When "<name>"
-    // occurs there, the content runs from after it to the next "<name/>" (false when there is
-    // none). Otherwise it runs from after the first "<name" (matched as a plain prefix, so it
-    // starts with the attributes) to whichever comes first of "/>" and "</name>". Markers are
+    // occurs anywhere from there on, even behind other "<name" tags, the content runs from
+    // after it to the next "<name/>" (false when there is none). Otherwise it runs from after
+    // the first "<name" (matched as a plain prefix, so it starts with the attributes) to
+    // whichever comes first of "/>" and "</name>" (false when neither follows). Markers are
     // plain text: one inside a quoted value or a comment counts. On success the content lies
     // in [startPosContent, endPosContent); on failure the positions and the content are left
     // unchanged.
@@ -57,7 +58,7 @@ public:
 
     // The value of the first occurrence of `attributeName` + "=": the text, verbatim, after
     // the first quote (" or ') at or after that occurrence, up to the next quote of the same
-    // kind.
+    // kind. False when the name or either quote is missing.
     static bool GetAttributeValue(const std::string& svgText, const std::string& attributeName,
                                   std::string& attributeValue);
 
