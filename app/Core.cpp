@@ -115,10 +115,10 @@ void Core::Run() {
     auto game = std::make_unique<Game>(windowSpec);
     const int height = static_cast<int>(windowSpec.height);
     FrameClock clock{maxElapsedSeconds};
+    FramePacer pacer{FramePacer::Clock::now()};
     SDL_Event event{};
     bool quit = false;
     while (!quit) {
-        const FrameClock::Clock::time_point passStart = FrameClock::Clock::now();
         while (SDL_PollEvent(&event) != 0) {
             // Events queued behind a quit are still delivered.
             if (DispatchEvent(event, *game, height)) {
@@ -129,13 +129,13 @@ void Core::Run() {
             game->Update(clock.Tick());
             game->Draw();
             SDL_GL_SwapWindow(sdlWindow);
-            WaitOutShortPass(passStart);
+            WaitOutShortPass(pacer);
         }
     }
     game.reset();
 }
 
-void Core::WaitOutShortPass(FrameClock::Clock::time_point passStart) const {
+void Core::WaitOutShortPass(FramePacer& pacer) const {
     if (!windowSpec.isVSyncOn) {
         return;
     }
@@ -145,8 +145,7 @@ void Core::WaitOutShortPass(FrameClock::Clock::time_point passStart) const {
     if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) {
         mode.refresh_rate = 0;
     }
-    std::this_thread::sleep_for(
-        FramePacer::WaitAfter(FrameClock::Clock::now() - passStart, mode.refresh_rate));
+    std::this_thread::sleep_for(pacer.WaitAfterPass(FramePacer::Clock::now(), mode.refresh_rate));
 }
 
 void Core::Cleanup() {

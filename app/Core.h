@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FrameClock.h"
+#include "app/FramePacer.h"
 #include "math/WindowSpec.h"
 
 #include <SDL.h>
@@ -26,7 +26,7 @@ private:
     void Initialize();
     void Cleanup();
     // With vertical sync on, waits where the swap returned sooner than the display refreshes.
-    void WaitOutShortPass(FrameClock::Clock::time_point passStart) const;
+    void WaitOutShortPass(FramePacer& pacer) const;
 
     WindowSpec windowSpec;
     SDL_Window* sdlWindow;

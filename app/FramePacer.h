@@ -7,13 +7,20 @@
 // frames a second. The pacer stretches a pass of the loop that ends early to 90 % of the
 // display's refresh interval. Aiming a little short of the interval keeps a display that
 // does pace in charge: its passes take a whole interval, jitter included, and never wait,
-// and the pacer never runs slower than the display and never costs it a refresh.
+// and the pacer never runs slower than the display, so it never costs it a refresh.
 class FramePacer {
 public:
-    using Duration = std::chrono::steady_clock::duration;
+    using Clock = std::chrono::steady_clock;
 
-    // How long to wait after a pass (events, update, draw and swap) that took passTime, on a
-    // display that refreshes refreshRate times a second (as SDL reports it: 0 when unknown,
-    // which counts as 60). Never negative.
-    static Duration WaitAfter(Duration passTime, int refreshRate);
+    // The first pass starts at start.
+    explicit FramePacer(Clock::time_point start);
+
+    // Called when a pass (events, update, draw and swap) ends at now, on a display that
+    // refreshes refreshRate times a second (as SDL reports it: 0 when unknown, which counts
+    // as 60). Returns how long to wait before the next pass, never negative. The next pass
+    // starts when the wait should end, so a late wake-up shortens the wait after it.
+    Clock::duration WaitAfterPass(Clock::time_point now, int refreshRate);
+
+private:
+    Clock::time_point passStart;
 };
