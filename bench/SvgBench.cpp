@@ -1,7 +1,7 @@
 // Loading time of SVG files of about 1, 4 and 16 MB, as an editor saves them (thousands of
 // paths, spaces around every "="), beside a baseline that only reads the same file line by
 // line. Loading should grow linearly: 16 MB should take about 16 times as long as 1 MB.
-#include "svg/SVGParser.h"
+#include "tatami2d/svg/SVGParser.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,0 +1,134 @@
+#include "tatami2d/app/Core.h"
+
+#include "game/Game.h"
+#include "tatami2d/app/EventDispatch.h"
+#include "tatami2d/app/FrameClock.h"
+#include "tatami2d/app/Platform.h"
+
+#include <iostream>
+#include <memory>
+
+#include <GL/glu.h>
+#include <SDL_image.h>
+#include <SDL_mixer.h>
+#include <SDL_opengl.h>
+#include <SDL_ttf.h>
+
+namespace {
+
+void ReportSdlFailure(const char* message) {
+    std::cerr << message << SDL_GetError() << std::endl;
+}
+
+} // namespace
+
+Core::Core(const WindowSpec& windowSpec)
+    : windowSpec{windowSpec}, sdlWindow{nullptr}, glContext{nullptr}, initialized{false},
+      maxElapsedSeconds{0.1f} {
+    Initialize();
+}
+
+Core::~Core() {
+    Cleanup();
+}
+
+void Core::Initialize() {
+    platform::DisableConsoleClose();
+
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_Init: ");
+        return;
+    }
+
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+
+    const int width = static_cast<int>(windowSpec.width);
+    const int height = static_cast<int>(windowSpec.height);
+    sdlWindow = SDL_CreateWindow(windowSpec.title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                 SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_OPENGL);
+    if (sdlWindow == nullptr) {
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_CreateWindow: ");
+        return;
+    }
+
+    glContext = SDL_GL_CreateContext(sdlWindow);
+    if (glContext == nullptr) {
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_GL_CreateContext: ");
+        return;
+    }
+
+    if (windowSpec.isVSyncOn) {
+        if (SDL_GL_SetSwapInterval(1) < 0) {
+            ReportSdlFailure("Core::Initialize( ), error when calling SDL_GL_SetSwapInterval: ");
+            return;
+        }
+    } else {
+        SDL_GL_SetSwapInterval(0);
+    }
+
+    // One world unit per pixel, origin at the bottom-left corner, y upwards.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0.0, windowSpec.width, 0.0, windowSpec.height);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    if ((IMG_Init(IMG_INIT_PNG) & IMG_INIT_PNG) != IMG_INIT_PNG) {
+        ReportSdlFailure("Core::Initialize( ), error when calling IMG_Init: ");
+        return;
+    }
+    if (TTF_Init() == -1) {
+        ReportSdlFailure("Core::Initialize( ), error when calling TTF_Init: ");
+        return;
+    }
+    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
+        ReportSdlFailure("Core::Initialize( ), error when calling Mix_OpenAudio: ");
+        return;
+    }
+
+    initialized = true;
+}
+
+void Core::Run() {
+    if (!initialized) {
+        std::cerr << "Core::Run( ), Core not correctly initialized, unable to run the game\n";
+        std::cin.get();
+        return;
+    }
+
+    auto game = std::make_unique<Game>(windowSpec);
+    const int height = static_cast<int>(windowSpec.height);
+    FrameClock clock{maxElapsedSeconds};
+    SDL_Event event{};
+    bool quit = false;
+    while (!quit) {
+        while (SDL_PollEvent(&event) != 0) {
+            // Events queued behind a quit are still delivered.
+            if (DispatchEvent(event, *game, height)) {
+                quit = true;
+            }
+        }
+        if (!quit) {
+            game->Update(clock.Tick());
+            game->Draw();
+            SDL_GL_SwapWindow(sdlWindow);
+        }
+    }
+    game.reset();
+}
+
+void Core::Cleanup() {
+    SDL_GL_DeleteContext(glContext);
+    SDL_DestroyWindow(sdlWindow);
+    sdlWindow = nullptr;
+    Mix_Quit();
+    TTF_Quit();
+    IMG_Quit();
+    SDL_Quit();
+    platform::EnableConsoleClose();
+}
