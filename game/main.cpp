@@ -1,3 +1,4 @@
+#include "game/Game.h"
 #include "tatami2d/app/Core.h"
 #include "tatami2d/app/Platform.h"
 
@@ -10,7 +11,7 @@ int main(int /*argc*/, char* /*argv*/[]) {
     platform::EnableHeapChecks();
 
     auto core = std::make_unique<Core>(WindowSpec{"Numeral Dojo", 1350.0f, 345.0f, true});
-    core->Run();
+    core->Run<Game>();
     core.reset();
 
     platform::ReportLeaks();

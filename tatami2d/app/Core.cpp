@@ -94,32 +94,12 @@ void Core::Initialize() {
     initialized = true;
 }
 
-void Core::Run() {
+bool Core::IsReadyToRun() const {
     if (!initialized) {
         std::cerr << "Core::Run( ), Core not correctly initialized, unable to run the game\n";
         std::cin.get();
-        return;
     }
-
-    auto game = std::make_unique<Game>(windowSpec);
-    const int height = static_cast<int>(windowSpec.height);
-    FrameClock clock{maxElapsedSeconds};
-    SDL_Event event{};
-    bool quit = false;
-    while (!quit) {
-        while (SDL_PollEvent(&event) != 0) {
-            // Events queued behind a quit are still delivered.
-            if (DispatchEvent(event, *game, height)) {
-                quit = true;
-            }
-        }
-        if (!quit) {
-            game->Update(clock.Tick());
-            game->Draw();
-            SDL_GL_SwapWindow(sdlWindow);
-        }
-    }
-    game.reset();
+    return initialized;
 }
 
 void Core::Cleanup() {

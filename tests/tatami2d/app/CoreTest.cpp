@@ -1,5 +1,7 @@
 #include "tatami2d/app/Core.h"
 
+#include "game/Game.h"
+
 #include <array>
 #include <iostream>
 #include <sstream>
@@ -15,7 +17,7 @@ const WindowSpec kSpec{"Numeral Dojo", 1350.9f, 345.0f, true};
 std::string RunLoop(Core& core, std::istringstream& in) {
     std::streambuf* oldIn = std::cin.rdbuf(in.rdbuf());
     testing::internal::CaptureStderr();
-    core.Run();
+    core.Run<Game>();
     std::cin.rdbuf(oldIn);
     return testing::internal::GetCapturedStderr();
 }
