@@ -9,11 +9,13 @@ GAME_PACKAGES=(
     build-essential cmake pkg-config
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri libegl1 libegl-mesa0
+    dpkg-dev file # `cpack -G DEB` reads the game's library dependencies with them
 )
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64
     xvfb xauth xdotool imagemagick sox libsox-fmt-all
+    desktop-file-utils appstream man-db
 )
 
 install_missing() {

@@ -1,10 +1,13 @@
-// Draws the game's images into a folder: the four glyph sheets and the three buttons.
-// Usage: AssetGenerator <font.ttf> <output-folder>
+// Draws the game's images into one folder (the four glyph sheets and the three buttons)
+// and the application icon into another (PNGs of each size and an SVG).
+// Usage: AssetGenerator <font.ttf> <resources-folder> <icon-folder>
 
 #include "tools/ButtonArt.h"
 #include "tools/GlyphSheet.h"
+#include "tools/IconArt.h"
 #include "tools/Palette.h"
 
+#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -46,18 +49,39 @@ bool WriteButtons(const std::string& folder) {
            buttonart::PaintRefresh().SavePng(folder + "/Refresh.png");
 }
 
+// numeral-dojo-<size>.png for each size, and numeral-dojo.svg.
+bool WriteIcons(const std::string& folder) {
+    for (const int size : iconart::kPngSizes) {
+        if (!iconart::Paint(size).SavePng(folder + "/numeral-dojo-" + std::to_string(size) +
+                                          ".png")) {
+            return false;
+        }
+    }
+    const std::string path = folder + "/numeral-dojo.svg";
+    std::ofstream svg{path, std::ios::binary};
+    svg << iconart::Svg();
+    svg.close();
+    if (!svg) {
+        std::cerr << "AssetGenerator, error when writing " << path << std::endl;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::cerr << "usage: AssetGenerator <font.ttf> <output-folder>" << std::endl;
+    if (argc != 4) {
+        std::cerr << "usage: AssetGenerator <font.ttf> <resources-folder> <icon-folder>"
+                  << std::endl;
         return 2;
     }
     if (SDL_Init(0) != 0 || TTF_Init() != 0 || (IMG_Init(IMG_INIT_PNG) & IMG_INIT_PNG) == 0) {
         std::cerr << "AssetGenerator, error when initialising SDL: " << SDL_GetError() << std::endl;
         return 1;
     }
-    const bool ok = WriteGlyphSheets(argv[1], argv[2]) && WriteButtons(argv[2]);
+    const bool ok =
+        WriteGlyphSheets(argv[1], argv[2]) && WriteButtons(argv[2]) && WriteIcons(argv[3]);
     IMG_Quit();
     TTF_Quit();
     SDL_Quit();

@@ -13,6 +13,17 @@ float Cross(Point o, Point a, Point b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }
 
+float DistanceSqToSegment(Point p, Point a, Point b) {
+    const float abx = b.x - a.x;
+    const float aby = b.y - a.y;
+    const float lengthSq = abx * abx + aby * aby;
+    float t = lengthSq > 0.0f ? ((p.x - a.x) * abx + (p.y - a.y) * aby) / lengthSq : 0.0f;
+    t = std::clamp(t, 0.0f, 1.0f);
+    const float dx = p.x - (a.x + t * abx);
+    const float dy = p.y - (a.y + t * aby);
+    return dx * dx + dy * dy;
+}
+
 } // namespace
 
 Canvas::Shape Disc(Point center, float radius) {
@@ -25,14 +36,7 @@ Canvas::Shape Disc(Point center, float radius) {
 
 Canvas::Shape Capsule(Point a, Point b, float halfWidth) {
     return [=](float x, float y) {
-        const float abx = b.x - a.x;
-        const float aby = b.y - a.y;
-        const float lengthSq = abx * abx + aby * aby;
-        float t = lengthSq > 0.0f ? ((x - a.x) * abx + (y - a.y) * aby) / lengthSq : 0.0f;
-        t = std::clamp(t, 0.0f, 1.0f);
-        const float dx = x - (a.x + t * abx);
-        const float dy = y - (a.y + t * aby);
-        return dx * dx + dy * dy <= halfWidth * halfWidth;
+        return DistanceSqToSegment({x, y}, a, b) <= halfWidth * halfWidth;
     };
 }
 
@@ -61,6 +65,25 @@ Canvas::Shape Triangle(Point a, Point b, Point c) {
         const bool hasNegative = d1 < 0.0f || d2 < 0.0f || d3 < 0.0f;
         const bool hasPositive = d1 > 0.0f || d2 > 0.0f || d3 > 0.0f;
         return !(hasNegative && hasPositive);
+    };
+}
+
+Canvas::Shape RoundedBox(Point topLeft, Point bottomRight, float radius) {
+    return [=](float x, float y) {
+        if (x < topLeft.x || x > bottomRight.x || y < topLeft.y || y > bottomRight.y) {
+            return false;
+        }
+        // Inside the box, only the corners lie farther than `radius` from its inner core.
+        const float dx = x - std::clamp(x, topLeft.x + radius, bottomRight.x - radius);
+        const float dy = y - std::clamp(y, topLeft.y + radius, bottomRight.y - radius);
+        return dx * dx + dy * dy <= radius * radius;
+    };
+}
+
+Canvas::Shape StadiumBand(Point a, Point b, float radius, float halfWidth) {
+    return [=](float x, float y) {
+        const float distance = std::sqrt(DistanceSqToSegment({x, y}, a, b));
+        return std::fabs(distance - radius) <= halfWidth;
     };
 }
 

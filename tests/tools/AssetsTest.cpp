@@ -1,7 +1,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <unistd.h>
 
 #include <SDL.h>
@@ -25,27 +27,51 @@ Uint8 Alpha(const SDL_Surface& s, int x, int y) {
     return static_cast<const Uint8*>(s.pixels)[y * s.pitch + x * 4 + 3];
 }
 
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in{path, std::ios::binary};
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 const fs::path kResources{"Resources"};
+const fs::path kIcons{"packaging/icons"};
+
+// Committed and drawn PNGs have the same size and the same pixels.
+void ExpectSameImage(const fs::path& committedPath, const fs::path& drawnPath) {
+    const SurfacePtr committed = LoadRgba(committedPath);
+    const SurfacePtr drawn = LoadRgba(drawnPath);
+    ASSERT_TRUE(committed && drawn) << committedPath << ": " << SDL_GetError();
+    ASSERT_EQ(committed->w, drawn->w) << committedPath;
+    ASSERT_EQ(committed->h, drawn->h) << committedPath;
+    EXPECT_EQ(std::memcmp(committed->pixels, drawn->pixels,
+                          static_cast<size_t>(committed->pitch * committed->h)),
+              0)
+        << committedPath << " differs from the generator's output: rebuild the `assets` target";
+}
 
 } // namespace
 
 TEST(Assets, CommittedImagesAreWhatTheGeneratorDraws) {
     const fs::path out = fs::temp_directory_path() / ("dojo-assets-" + std::to_string(getpid()));
-    fs::create_directories(out);
-    const std::string command =
-        std::string{ASSET_GENERATOR} + " Resources/Baloo.ttf " + out.string();
+    fs::create_directories(out / "icons");
+    const std::string command = std::string{ASSET_GENERATOR} + " Resources/Baloo.ttf " +
+                                out.string() + " " + (out / "icons").string();
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     for (const char* name : {"green.png", "red.png", "blue.png", "white.png", "Check.png",
                              "Delete.png", "Refresh.png"}) {
-        const SurfacePtr committed = LoadRgba(kResources / name);
-        const SurfacePtr drawn = LoadRgba(out / name);
-        ASSERT_TRUE(committed && drawn) << name << ": " << SDL_GetError();
-        ASSERT_EQ(committed->w * committed->h, drawn->w * drawn->h) << name;
-        EXPECT_EQ(std::memcmp(committed->pixels, drawn->pixels,
-                              static_cast<size_t>(committed->pitch * committed->h)),
-                  0)
-            << name << " differs from the generator's output: rebuild the `assets` target";
+        ExpectSameImage(kResources / name, out / name);
     }
+    for (const int size : {48, 64, 128, 256}) {
+        const std::string name = "numeral-dojo-" + std::to_string(size) + ".png";
+        ExpectSameImage(kIcons / name, out / "icons" / name);
+        const SurfacePtr icon = LoadRgba(kIcons / name);
+        ASSERT_TRUE(icon) << name;
+        EXPECT_TRUE(icon->w == size && icon->h == size)
+            << name << " is installed as " << size << "x" << size;
+    }
+    EXPECT_EQ(ReadFile(kIcons / "numeral-dojo.svg"), ReadFile(out / "icons" / "numeral-dojo.svg"))
+        << "numeral-dojo.svg differs from the generator's output: rebuild the `assets` target";
     fs::remove_all(out);
 }
 
