@@ -3,6 +3,7 @@
 #include "QuietErrorStream.h"
 #include "tatami2d/svg/SVGParser.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -20,6 +21,11 @@ void Check(const std::string& text) {
     for (const std::vector<Pos2f>& outline : outlines) {
         if (outline.empty()) {
             std::abort(); // an element that gives no point is refused
+        }
+        for (const Pos2f& point : outline) {
+            if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
+                std::abort(); // a point beyond the float range is refused
+            }
         }
     }
 }

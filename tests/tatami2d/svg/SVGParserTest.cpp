@@ -49,7 +49,8 @@ TEST(SVGPathData, ReadsStraightSegmentsReportsMissingPartsAndRefusesCurves) {
 TEST(SVGPathData, RefusesUnreadableDataWithoutStallingOrAppending) {
     for (const char* data : {"M 0 0 A 1", "10,10", "M 1,,2", "M 0 0 H 5, 6", "M 0 0 L 1 # 2",
                              "M 0 0 Z 5 5", "M 0 0 z,", "M 1e999 0", "M 0 1e999", "M 0 0 H -1e999",
-                             "M 0 1e", "M -", "M 0 0 L 1 2 . 3", "M 0 0 x"}) {
+                             "M 0 1e", "M -", "M 0 0 L 1 2 . 3", "M 0 0 x", "m 3e38,0 3e38,0",
+                             "M 0 0 h 3e38 3e38", "M 0 -3e38 v -3e38", "M 3e38 0 l 3e38 1"}) {
         EXPECT_FALSE(std::get<0>(Parse(data))) << data;
     }
 }
