@@ -1,12 +1,8 @@
 #include "tatami2d/app/Core.h"
 
-#include "game/Game.h"
-#include "tatami2d/app/EventDispatch.h"
-#include "tatami2d/app/FrameClock.h"
 #include "tatami2d/app/Platform.h"
 
 #include <iostream>
-#include <memory>
 
 #include <GL/glu.h>
 #include <SDL_image.h>
