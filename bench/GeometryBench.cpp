@@ -1,8 +1,8 @@
 // Costs of the polygon and ray queries per vertex and of mapping point arrays, each beside
 // a baseline that touches the same data with a plain loop, and the heap allocations each
 // query makes per call (only a raycast that hits should allocate).
-#include "math/Matrix2x3.h"
-#include "render/PolygonQueries.h"
+#include "tatami2d/math/Matrix2x3.h"
+#include "tatami2d/render/PolygonQueries.h"
 
 #include <atomic>
 #include <cmath>

@@ -3,7 +3,7 @@
 // times as long as 1 MB, for the editor's shape (thousands of paths, spaces around every "=")
 // and for hostile shapes that make a careless element search rescan or copy the rest of the
 // file once per element.
-#include "svg/SVGParser.h"
+#include "tatami2d/svg/SVGParser.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "math/ColorRGBA.h"
-#include "math/NumberBase.h"
+#include "game/NumberBase.h"
+#include "tatami2d/math/ColorRGBA.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #include "game/DigitRow.h"
 
-#include "game/Sprite.h"
+#include "tatami2d/render/Sprite.h"
 
 namespace digitrow {
 

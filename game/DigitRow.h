@@ -1,6 +1,6 @@
 #pragma once
 
-#include "math/Pos2f.h"
+#include "tatami2d/math/Pos2f.h"
 
 #include <string_view>
 

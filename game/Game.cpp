@@ -1,7 +1,7 @@
 #include "game/Game.h"
 
 #include "game/GivenNumber.h"
-#include "render/Drawing.h"
+#include "tatami2d/render/Drawing.h"
 
 #include <SDL_opengl.h>
 

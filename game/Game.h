@@ -1,8 +1,8 @@
 #pragma once
 
-#include "math/ColorRGBA.h"
-#include "math/Pos2f.h"
-#include "math/WindowSpec.h"
+#include "tatami2d/math/ColorRGBA.h"
+#include "tatami2d/math/Pos2f.h"
+#include "tatami2d/math/WindowSpec.h"
 
 #include <memory>
 #include <vector>

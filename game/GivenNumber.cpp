@@ -3,9 +3,9 @@
 #include "game/BaseText.h"
 #include "game/DigitRow.h"
 #include "game/InputNumber.h"
-#include "game/Sprite.h"
-#include "render/HitTests.h"
-#include "render/Texture.h"
+#include "tatami2d/render/HitTests.h"
+#include "tatami2d/render/Sprite.h"
+#include "tatami2d/render/Texture.h"
 
 #include <algorithm>
 #include <cstdlib>

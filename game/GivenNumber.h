@@ -1,9 +1,9 @@
 #pragma once
 
-#include "math/Box2f.h"
-#include "math/ColorRGBA.h"
-#include "math/NumberBase.h"
-#include "math/Pos2f.h"
+#include "game/NumberBase.h"
+#include "tatami2d/math/Box2f.h"
+#include "tatami2d/math/ColorRGBA.h"
+#include "tatami2d/math/Pos2f.h"
 
 #include <cstdint>
 #include <memory>

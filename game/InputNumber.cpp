@@ -2,10 +2,10 @@
 
 #include "game/BaseText.h"
 #include "game/DigitRow.h"
-#include "game/Sprite.h"
-#include "render/Drawing.h"
-#include "render/HitTests.h"
-#include "render/Texture.h"
+#include "tatami2d/render/Drawing.h"
+#include "tatami2d/render/HitTests.h"
+#include "tatami2d/render/Sprite.h"
+#include "tatami2d/render/Texture.h"
 
 #include <cstdlib>
 

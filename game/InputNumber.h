@@ -1,10 +1,10 @@
 #pragma once
 
 #include "game/InputState.h"
-#include "math/Box2f.h"
-#include "math/ColorRGBA.h"
-#include "math/NumberBase.h"
-#include "math/Pos2f.h"
+#include "game/NumberBase.h"
+#include "tatami2d/math/Box2f.h"
+#include "tatami2d/math/ColorRGBA.h"
+#include "tatami2d/math/Pos2f.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the path-data parser as the value of a d attribute.
 #include "QuietErrorStream.h"
-#include "svg/SVGParser.h"
+#include "tatami2d/svg/SVGParser.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the element and attribute search and the path-data parser the way
 // a file is read: once as given and once after the spaces are normalised.
 #include "QuietErrorStream.h"
-#include "svg/SVGParser.h"
+#include "tatami2d/svg/SVGParser.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "math/Pos2f.h"
 #include "support/GLContextFixture.h"
+#include "tatami2d/math/Pos2f.h"
 #include "tools/Canvas.h"
 
 // What a player sees of a right-aligned row of 24 x 40 digit glyphs, each 29 left of the

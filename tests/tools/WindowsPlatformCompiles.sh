@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$1"
 x86_64-w64-mingw32-g++ -std=c++17 -Wall -Wextra -Werror -fsyntax-only -I. \
-    app/PlatformWindows.cpp
-echo "app/PlatformWindows.cpp compiles for Windows"
+    tatami2d/app/PlatformWindows.cpp
+echo "tatami2d/app/PlatformWindows.cpp compiles for Windows"

@@ -1,0 +1,19 @@
+#include "game/Game.h"
+#include "tatami2d/app/Core.h"
+#include "tatami2d/app/Platform.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+int main(int /*argc*/, char* /*argv*/[]) {
+    std::srand(static_cast<unsigned int>(std::time(nullptr)));
+    platform::EnableHeapChecks();
+
+    auto core = std::make_unique<Core>(WindowSpec{"Numeral Dojo", 1350.0f, 345.0f, true});
+    core->Run<Game>();
+    core.reset();
+
+    platform::ReportLeaks();
+    return 0;
+}

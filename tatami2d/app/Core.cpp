@@ -1,0 +1,133 @@
+#include "tatami2d/app/Core.h"
+
+#include "tatami2d/app/Platform.h"
+#include "tatami2d/app/VideoDriver.h"
+
+#include <iostream>
+#include <thread>
+
+#include <GL/glu.h>
+#include <SDL_image.h>
+#include <SDL_mixer.h>
+#include <SDL_opengl.h>
+#include <SDL_ttf.h>
+
+namespace {
+
+void ReportSdlFailure(const char* message) {
+    std::cerr << message << SDL_GetError() << std::endl;
+}
+
+} // namespace
+
+Core::Core(const WindowSpec& windowSpec)
+    : windowSpec{windowSpec}, sdlWindow{nullptr}, glContext{nullptr}, initialized{false},
+      maxElapsedSeconds{0.1f} {
+    Initialize();
+}
+
+Core::~Core() {
+    Cleanup();
+}
+
+void Core::Initialize() {
+    platform::DisableConsoleClose();
+
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_Init: ");
+        return;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (IsUnseenFallbackDriver(driver, SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+        SDL_SetError("no display found (DISPLAY and WAYLAND_DISPLAY lead to none), and "
+                     "SDL's %s video driver would only draw off screen",
+                     driver);
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_Init: ");
+        return;
+    }
+
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+
+    const int width = static_cast<int>(windowSpec.width);
+    const int height = static_cast<int>(windowSpec.height);
+    sdlWindow = SDL_CreateWindow(windowSpec.title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                 SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_OPENGL);
+    if (sdlWindow == nullptr) {
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_CreateWindow: ");
+        return;
+    }
+
+    glContext = SDL_GL_CreateContext(sdlWindow);
+    if (glContext == nullptr) {
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_GL_CreateContext: ");
+        return;
+    }
+
+    if (windowSpec.isVSyncOn) {
+        if (SDL_GL_SetSwapInterval(1) < 0) {
+            ReportSdlFailure("Core::Initialize( ), error when calling SDL_GL_SetSwapInterval: ");
+            return;
+        }
+    } else {
+        SDL_GL_SetSwapInterval(0);
+    }
+
+    // One world unit per pixel, origin at the bottom-left corner, y upwards.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0.0, windowSpec.width, 0.0, windowSpec.height);
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+
+    if ((IMG_Init(IMG_INIT_PNG) & IMG_INIT_PNG) != IMG_INIT_PNG) {
+        ReportSdlFailure("Core::Initialize( ), error when calling IMG_Init: ");
+        return;
+    }
+    if (TTF_Init() == -1) {
+        ReportSdlFailure("Core::Initialize( ), error when calling TTF_Init: ");
+        return;
+    }
+    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
+        ReportSdlFailure("Core::Initialize( ), error when calling Mix_OpenAudio: ");
+        return;
+    }
+
+    initialized = true;
+}
+
+bool Core::IsReadyToRun() const {
+    if (!initialized) {
+        std::cerr << "Core::Run( ), Core not correctly initialized, unable to run the game\n";
+        std::cin.get();
+    }
+    return initialized;
+}
+
+void Core::WaitOutShortPass(FramePacer& pacer) const {
+    if (!windowSpec.isVSyncOn) {
+        return;
+    }
+    // Asked each pass: the window may have moved to a display with another refresh rate.
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(sdlWindow);
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) {
+        mode.refresh_rate = 0;
+    }
+    std::this_thread::sleep_for(pacer.WaitAfterPass(FramePacer::Clock::now(), mode.refresh_rate));
+}
+
+void Core::Cleanup() {
+    SDL_GL_DeleteContext(glContext);
+    SDL_DestroyWindow(sdlWindow);
+    sdlWindow = nullptr;
+    Mix_Quit();
+    TTF_Quit();
+    IMG_Quit();
+    SDL_Quit();
+    platform::EnableConsoleClose();
+}

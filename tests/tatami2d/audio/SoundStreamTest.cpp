@@ -1,0 +1,27 @@
+#include "tatami2d/audio/SoundStream.h"
+
+#include "AudioFixture.h"
+
+#include <cstdlib>
+
+using SoundStreamOutput = MixerFixture<true>;
+
+TEST_F(SoundStreamOutput, OggVorbisMusicPlaysOnceOrRepeatsUntilStopped) {
+    constexpr std::size_t kPlayFrames = 13230;
+    const std::string path = scratch + "tone.ogg";
+    ASSERT_EQ(std::system(("sox -n -r 44100 -c 2 " + path + " synth 0.3 sine 440").c_str()), 0);
+    {
+        const SoundStream stream{path};
+        ASSERT_TRUE(stream.Play(false));
+        ASSERT_TRUE(WaitUntil([] { return !SoundStream::IsPlaying(); }));
+        ASSERT_TRUE(WaitForMoreOutput(kPlayFrames) && stream.Play(true));
+        ASSERT_TRUE(WaitForMoreOutput(5 * kPlayFrames) && SoundStream::IsPlaying());
+        SoundStream::Stop();
+        ASSERT_TRUE(WaitForMoreOutput(kPlayFrames));
+    }
+    CloseAndListen();
+    ASSERT_EQ(bursts.size(), 2u);
+    EXPECT_LT(bursts[0].second - bursts[0].first, kPlayFrames * 5 / 4) << "played once";
+    EXPECT_GT(bursts[1].second - bursts[1].first, 3 * kPlayFrames) << "repeated";
+    EXPECT_GE(mixed.size() / 2 - bursts[1].second, kPlayFrames / 2) << "silent after stop";
+}

@@ -1,0 +1,125 @@
+#include "tatami2d/render/Drawing.h"
+
+#include "support/AllocationCounter.h"
+#include "support/GLContextFixture.h"
+
+#include <limits>
+#include <string>
+
+#include <SDL_opengl.h>
+
+using namespace util2d;
+using Drawing = GLContextFixture;
+
+// While one lives, each glBegin/glEnd block is noted as e.g. "LINES(2)" and the vertices are
+// counted; the calls still reach OpenGL (the binary is linked with --wrap for these three).
+struct GLCallRecorder {
+    GLCallRecorder() { active = this; }
+    ~GLCallRecorder() { active = nullptr; }
+
+    static inline GLCallRecorder* active = nullptr;
+    std::string trace;
+    std::size_t vertices = 0;
+    std::size_t blockStart = 0;
+};
+
+extern "C" {
+void __real_glBegin(GLenum mode);
+void __real_glEnd();
+void __real_glVertex2f(GLfloat x, GLfloat y);
+
+void __wrap_glBegin(GLenum mode) {
+    // Indexed by the primitive's enum value, GL_POINTS (0) to GL_POLYGON (9).
+    static const char* const kNames[]{"POINTS",     "LINES",          "LINE_LOOP",    "LINE_STRIP",
+                                      "TRIANGLES",  "TRIANGLE_STRIP", "TRIANGLE_FAN", "QUADS",
+                                      "QUAD_STRIP", "POLYGON"};
+    if (GLCallRecorder* rec = GLCallRecorder::active) {
+        rec->trace += (rec->trace.empty() ? "" : " ") + std::string{kNames[mode]};
+        rec->blockStart = rec->vertices;
+    }
+    __real_glBegin(mode);
+}
+void __wrap_glEnd() {
+    if (GLCallRecorder* rec = GLCallRecorder::active) {
+        rec->trace += "(" + std::to_string(rec->vertices - rec->blockStart) + ")";
+    }
+    __real_glEnd();
+}
+void __wrap_glVertex2f(GLfloat x, GLfloat y) {
+    if (GLCallRecorder* rec = GLCallRecorder::active) {
+        ++rec->vertices;
+    }
+    __real_glVertex2f(x, y);
+}
+}
+
+TEST_F(Drawing, PrimitivesLeaveWidthSizeAndColourInForce) {
+    Clear(0, 0, 0);
+    SetColor(ColorRGBA{0, 1, 0, 1});
+    DrawLine(Pos2f{1, 2}, Pos2f{3, 4}, 3.0f);
+    DrawPoint(Pos2f{5, 6}, 4.0f);
+    FillRect(Pos2f{100, 100}, 20, 10);
+    GLfloat width = 0, size = 0;
+    glGetFloatv(GL_LINE_WIDTH, &width);
+    glGetFloatv(GL_POINT_SIZE, &size);
+    EXPECT_EQ(width, 3.0f) << "a point leaves the line width alone";
+    EXPECT_EQ(size, 4.0f);
+    EXPECT_EQ(ReadPixel(119, 109).g, 255) << "the colour stays in force";
+    EXPECT_EQ(ReadPixel(119, 109).r, 0);
+    EXPECT_EQ(ReadPixel(120, 105).g, 0);
+}
+
+TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
+    GLCallRecorder rec;
+    DrawEllipse(Oval2f{100, 50, 10, 10}, 1.0f);
+    FillEllipse(0, 0, 3, 3);
+    FillEllipse(0, 0, 5, 20);
+    DrawArc(Pos2f{100, 50}, 10, 10, 0.0f, 3.1415927f, 2.0f);
+    FillArc(100, 50, 10, 10, 0.0f, 3.1415927f);
+    EXPECT_EQ(rec.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12)");
+}
+
+TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    DrawLine(0, 0, 1, 1, 5.0f);
+    GLCallRecorder rec;
+    DrawRect(0, 0, 0, 10, 1.0f);
+    DrawRect(Box2f{0, 0, 10, 10}, 0.0f);
+    FillRect(Pos2f{0, 0}, 10, -1);
+    DrawEllipse(0, 0, 10, 10, 0.0f);
+    FillEllipse(Oval2f{0, 0, nan, 5});
+    DrawArc(0, 0, 10, 10, 1.0f, 0.5f, 2.0f);
+    FillArc(Pos2f{0, 0}, -10, -20, 0.0f, 1.0f);
+    GLfloat width = 0;
+    glGetFloatv(GL_LINE_WIDTH, &width);
+    EXPECT_EQ(rec.trace, "");
+    EXPECT_EQ(width, 5.0f);
+    FillEllipse(0, 0, 2e7f, 1);
+    DrawArc(0, 0, 1, inf, -1e6f, 1e6f, 1.0f);
+    FillArc(0, 0, inf, inf, -inf, inf);
+    DrawArc(0, 0, 10, 10, 1e8f, 1.0001e8f, 1.0f); // steps below the angle's precision
+    DrawArc(0, 0, 10, 10, nan, 1.0f, 1.0f);
+    FillArc(0, 0, nan, nan, 0.0f, 1.0f);
+    EXPECT_LE(rec.vertices, 3u * 65536u + 5u);
+}
+
+TEST_F(Drawing, DrawingAllocatesNothing) {
+    const std::vector<Pos2f> polygon{{0, 0}, {50, 0}, {50, 50}};
+    std::size_t before = 0;
+    for (int pass = 0; pass < 2; ++pass) { // the driver builds what it needs during the first
+        glFinish();
+        before = HeapAllocationCount();
+        for (int i = 0; i < 200; ++i) {
+            DrawPoints(polygon.data(), 3, 1.0f);
+            DrawEllipse(50, 50, 40, 20, 1.0f);
+            FillEllipse(50, 50, 40, 20);
+            DrawArc(50, 50, 30, 30, 0.0f, 2.0f, 1.0f);
+            FillArc(50, 50, 30, 30, 0.0f, 2.0f);
+            DrawPolygon(polygon, true, 1.0f);
+            FillPolygon(polygon);
+        }
+    }
+    glFinish();
+    EXPECT_EQ(HeapAllocationCount() - before, 0u);
+}

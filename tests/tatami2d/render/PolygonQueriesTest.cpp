@@ -1,0 +1,94 @@
+#include "tatami2d/render/PolygonQueries.h"
+
+#include <cmath>
+#include <random>
+
+#include <gtest/gtest.h>
+
+using namespace util2d;
+
+const std::vector<Pos2f> kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+const Box2f kBox{0, 0, 10, 10};
+const Pos2f kOnePoint[1]{}, kNan{std::nanf(""), 5.0f};
+
+TEST(PolygonQueries, SegmentAndBoxIntersectionsReportLineParameters) {
+    float l1 = -1.0f, l2 = -1.0f;
+    const Pos2f a{0.0f, 0.0f}, b{10.0f, 0.0f};
+    EXPECT_TRUE(IntersectLineSegments(a, Pos2f{1, 0}, Pos2f{5, -5}, Pos2f{5, 5}, l1, l2, 1e-6f));
+    EXPECT_TRUE(l1 == 5.0f && l2 == 0.5f) << "a crossing beyond the first segment still counts";
+    EXPECT_FALSE(IntersectLineSegments(a, b, Pos2f{0, 1}, Pos2f{10, 1}, l1, l2, 1e-6f));
+    EXPECT_EQ(l1, 5.0f) << "parallel lines leave the parameters alone";
+    EXPECT_TRUE(IntersectLineSegments(a, b, Pos2f{5, 0}, Pos2f{15, 0}, l1, l2, 1e-6f));
+    EXPECT_TRUE(l1 == 0.0f && l2 == 0.0f) << "collinear segments set both parameters to 0";
+    EXPECT_FALSE(IntersectLineSegments(a, b, Pos2f{11, 0}, Pos2f{15, 0}, l1, l2, 1e-6f));
+    EXPECT_TRUE(IsPointOnLineSegment(b, a, b));
+    EXPECT_FALSE(IsPointOnLineSegment({11, 0}, a, b) || IsPointOnLineSegment({5, 0.001f}, a, b));
+    EXPECT_FALSE(IntersectRectLine(kBox, Pos2f{-5, 30}, Pos2f{30, -5}, l1, l2));
+    EXPECT_EQ(l1, 0.0f) << "a missed box leaves the parameters alone";
+    EXPECT_TRUE(IntersectRectLine(kBox, Pos2f{-5, 5}, Pos2f{-3, 5}, l1, l2));
+    EXPECT_TRUE(l1 == 2.5f && l2 == 7.5f) << "where the box's infinite line enters and leaves";
+}
+
+TEST(PolygonQueries, PointInSquareCountsLeftAndTopEdgesOnly) {
+    EXPECT_TRUE(IsPointInPolygon(Pos2f{0, 5}, kSquare) && IsPointInPolygon(Pos2f{5, 10}, kSquare));
+    EXPECT_FALSE(IsPointInPolygon(Pos2f{10, 5}, kSquare) || IsPointInPolygon(Pos2f{5, 0}, kSquare));
+    EXPECT_FALSE(IsPointInPolygon(Pos2f{0, 0}, kSquare) || IsPointInPolygon(kNan, kSquare));
+    EXPECT_FALSE(IsPointInPolygon(Pos2f{}, nullptr, 0) || IsPointInPolygon(Pos2f{}, kOnePoint, 1));
+}
+
+TEST(PolygonQueries, RaycastTakesTheNearestHitInTheHalfOpenRange) {
+    HitInfo hit;
+    EXPECT_FALSE(Raycast(kSquare, Pos2f{0, 5}, Pos2f{-5, 5}, hit)) << "starts on an edge";
+    EXPECT_FALSE(Raycast(nullptr, 0, Pos2f{-1, 0}, Pos2f{1, 0}, hit));
+    EXPECT_FALSE(Raycast(kOnePoint, 1, Pos2f{-1, 0}, Pos2f{1, 0}, hit));
+    EXPECT_FALSE(Raycast(kSquare, kNan, Pos2f{15, 5}, hit));
+    EXPECT_EQ(hit.lambda, 0.0f) << "a miss leaves the hit alone";
+    EXPECT_TRUE(Raycast(kSquare, Pos2f{-5, 5}, Pos2f{0, 5}, hit) && hit.lambda == 1.0f);
+    EXPECT_TRUE(Raycast(kSquare, Pos2f{-5, 5}, Pos2f{15, 5}, hit) && hit.lambda == 0.25f)
+        << "the nearer crossing, not the lower edge index";
+    EXPECT_TRUE(Raycast(kSquare, Pos2f{-5, -5}, Pos2f{5, 5}, hit) && hit.lambda == 0.5f);
+    EXPECT_TRUE(hit.normal == Vector2f(1.0f, 0.0f)) << "the edge ending at the corner";
+}
+
+TEST(PolygonQueries, OverlapTestsCountTouchingAndContainment) {
+    EXPECT_TRUE(IsOverlapping(kSquare, {5, 5, 1}) && IsOverlapping(kSquare, {12, 5, 2}));
+    EXPECT_FALSE(IsOverlapping(kSquare, {13, 5, 2}) || IsOverlapping(nullptr, 0, {0, 0, 99}));
+    EXPECT_TRUE(IsOverlapping(Pos2f{-5, 5}, Pos2f{15, 5}, kBox));
+    EXPECT_TRUE(IsOverlapping(Pos2f{5, 5}, Pos2f{6, 6}, kBox)) << "an end point inside";
+    EXPECT_FALSE(IsOverlapping(Pos2f{-5, 5}, Pos2f{-1, 5}, kBox) ||
+                 IsOverlapping(kNan, kNan, kBox));
+}
+
+// Both queries against crossings computed independently in double, away from the outline.
+TEST(PolygonQueries, RandomPointsAndRaysAgreeWithIndependentCrossings) {
+    std::mt19937 random{7u};
+    std::uniform_real_distribution<float> radius{20.0f, 100.0f}, coord{-120.0f, 120.0f};
+    for (int trial = 0; trial < 3000; ++trial) {
+        std::vector<Pos2f> poly(3 + trial % 25); // star-shaped, wound either way
+        const float turn = (trial % 2 ? 6.2831853f : -6.2831853f) / static_cast<float>(poly.size());
+        for (size_t k = 0; k < poly.size(); ++k) {
+            const float r = radius(random), angle = static_cast<float>(k) * turn;
+            poly[k] = Pos2f{r * std::cos(angle), r * std::sin(angle)};
+        }
+        const Pos2f p1{coord(random), coord(random)}, p2{coord(random), coord(random)};
+        HitInfo hit;
+        const bool found = Raycast(poly, p1, p2, hit);
+        bool inside = false, nearOutline = false, onHitEdge = false;
+        for (size_t i = 0; i < poly.size(); ++i) {
+            const Pos2f &q1 = poly[i], &q2 = poly[(i + 1) % poly.size()];
+            nearOutline = nearOutline || DistPointLineSegment(p1, q1, q2) < 1e-2f;
+            const double rx = p2.x - p1.x, ry = p2.y - p1.y, qx = q2.x - q1.x, qy = q2.y - q1.y;
+            const double den = rx * qy - ry * qx, ax = q1.x - p1.x, ay = q1.y - p1.y;
+            const double s = (ax * qy - ay * qx) / den, t = (ax * ry - ay * rx) / den;
+            inside ^= (q1.y > p1.y) != (q2.y > p1.y) && p1.x < q1.x - ay * qx / qy;
+            const bool clear = s > 1e-3 && s < 1 - 1e-3 && t > 1e-3 && t < 1 - 1e-3;
+            ASSERT_TRUE(!clear || (found && s >= hit.lambda - 1e-4)) << trial;
+            onHitEdge |= DistPointLineSegment(hit.intersectPoint, q1, q2) < 1e-2f &&
+                         hit.normal.Equals((q2 - q1).Orthogonal().Normalized(), 1e-4f);
+        }
+        EXPECT_TRUE(nearOutline || IsPointInPolygon(p1, poly) == inside) << trial;
+        const bool onRay = hit.lambda > 0 && hit.lambda <= 1 &&
+                           hit.intersectPoint - (p1 + hit.lambda * (p2 - p1)) == Vector2f();
+        EXPECT_TRUE(!found || (onHitEdge && onRay)) << trial;
+    }
+}

@@ -1,0 +1,133 @@
+#include "tatami2d/render/Texture.h"
+
+#include "support/GLContextFixture.h"
+#include "support/TestImages.h"
+
+#include <cstring>
+#include <memory>
+#include <regex>
+#include <vector>
+
+#include <SDL_image.h>
+
+namespace {
+
+// Whether the bound texture holds the surface's pixels row for row. Frees the surface.
+bool BoundTextureHolds(SDL_Surface* pSurface) {
+    SDL_Surface* pRgba = SDL_ConvertSurfaceFormat(pSurface, SDL_PIXELFORMAT_RGBA32, 0);
+    GLint w = 0, h = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    std::vector<Uint8> texels(static_cast<std::size_t>(w * h * 4));
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    const bool same = w == pRgba->w && h == pRgba->h &&
+                      std::memcmp(texels.data(), pRgba->pixels, texels.size()) == 0;
+    SDL_FreeSurface(pRgba);
+    SDL_FreeSurface(pSurface);
+    return same;
+}
+
+} // namespace
+
+struct TextureTest : GLContextFixture {
+    int At(int x, int y) const { // as 0xRRGGBB
+        const Pixel p = ReadPixel(x, y);
+        return p.r << 16 | p.g << 8 | p.b;
+    }
+};
+
+TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
+    TempImage indexedFile =
+        SaveImage("p.png", 5, 3, SDL_PIXELFORMAT_INDEX8, [](int, int) { return SDL_Color{}; });
+    testing::internal::CaptureStderr();
+    const Texture missing{"Resources/no-such-image.png"};
+    const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
+    const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
+    const Texture indexed{indexedFile.path};
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(std::regex_match(
+        errors, std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
+                           "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
+                           "Texture::CreateFromString, invalid TTF_Font pointer\n"
+                           "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
+                           "Use 32 bit or 24 bit images\\.\n"}))
+        << errors;
+    EXPECT_FALSE(missing.IsCreationOk() || noFont.IsCreationOk() || nullFont.IsCreationOk() ||
+                 indexed.IsCreationOk());
+    EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
+    Clear(0, 0, 0);
+    missing.Draw(Pos2f{100, 50}, Box2f{});
+    EXPECT_EQ(At(109, 59), 0xFF00FF);
+    EXPECT_EQ(At(110, 59), 0);
+    EXPECT_EQ(At(109, 60), 0);
+}
+
+// Rows of odd-width 3-byte images are padded to 4 bytes, rows of rendered text (4 bytes, blue
+// first) beyond the text.
+TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
+    const auto paint = [](int x, int y) {
+        return SDL_Color{Uint8(x * 30), Uint8(y * 70), Uint8(200 - x), 255};
+    };
+    for (const char* name : {"rgb.png", "bgr.bmp"}) { // PNG loads red first, BMP blue first
+        for (int width : {5, 7}) {
+            TempImage file = SaveImage(name, width, 3, SDL_PIXELFORMAT_RGB24, paint);
+            const Texture texture{file.path};
+            texture.Draw(Pos2f{0, 0}, Box2f{});
+            EXPECT_TRUE(BoundTextureHolds(IMG_Load(file.path.c_str()))) << name << width;
+        }
+    }
+    TTF_Font* font = TTF_OpenFont("Resources/Baloo.ttf", 42);
+    SDL_Surface* pText = TTF_RenderText_Blended(font, "Hexadecimal", SDL_Color{255, 127, 0, 255});
+    const Texture text{"Hexadecimal", font, ColorRGBA{1.0f, 0.5f, 0.0f, 1.0f}};
+    TTF_CloseFont(font);
+    ASSERT_NE(pText->pitch, pText->w * 4) << "the case under test has padded rows";
+    text.Draw(Pos2f{0, 0}, Box2f{});
+    EXPECT_TRUE(BoundTextureHolds(pText)) << "channels truncate: 0.5 gives 127";
+}
+
+TEST_F(TextureTest, DrawsUprightUntintedAtItsSizeOrIntoABox) {
+    // Quarters: red top-left, green top-right, blue bottom-left, white bottom-right.
+    TempImage file = SaveImage("q.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
+        return SDL_Color{Uint8((x < 32) == (y < 16) ? 255 : 0), Uint8(x < 32 ? 0 : 255),
+                         Uint8(y < 16 ? 0 : 255), 255};
+    });
+    const Texture texture{file.path};
+    Clear(0, 0, 0);
+    glColor4f(0, 1, 0, 0.5f); // must not tint the image
+    texture.Draw(Pos2f{100, 50}, Box2f{});
+    texture.Draw(Box2f{500, 50, 128, 64}, Box2f{});
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "later primitives are not textured";
+    // At its own size at 100, stretched into a 128 x 64 box at 500.
+    const int expected[][3]{{100, 81, 0xFF0000},  {163, 81, 0x00FF00}, {100, 50, 0x0000FF},
+                            {163, 50, 0xFFFFFF},  {164, 50, 0},        {100, 82, 0},
+                            {500, 113, 0xFF0000}, {627, 50, 0xFFFFFF}, {628, 50, 0},
+                            {500, 114, 0}};
+    for (const auto& [x, y, rgb] : expected) {
+        EXPECT_EQ(At(x, y), rgb) << x << ", " << y;
+    }
+}
+
+TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
+    TempImage file = SaveImage("m.png", 8, 4, SDL_PIXELFORMAT_RGBA32, [](int x, int) {
+        return SDL_Color{Uint8(x), 0, 0, 255};
+    });
+    const auto boundName = [](const Texture& texture) {
+        texture.Draw(Pos2f{0, 0}, Box2f{});
+        GLint name = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+        return static_cast<GLuint>(name);
+    };
+    auto target = std::make_unique<Texture>(file.path);
+    auto source = std::make_unique<Texture>(file.path);
+    const GLuint oldName = boundName(*target), name = boundName(*source);
+    auto moved = std::make_unique<Texture>(std::move(*source));
+    *target = std::move(*moved);
+    EXPECT_FALSE(source->IsCreationOk() || moved->IsCreationOk());
+    EXPECT_FALSE(glIsTexture(oldName)) << "the name held before is released";
+    source.reset();
+    moved.reset();
+    EXPECT_TRUE(glIsTexture(name)) << "moved-from textures release nothing";
+    EXPECT_EQ(boundName(*target), name);
+    target.reset();
+    EXPECT_FALSE(glIsTexture(name));
+}
