@@ -66,6 +66,10 @@ TEST_F(Drawing, PrimitivesLeaveWidthSizeAndColourInForce) {
     EXPECT_EQ(ReadPixel(119, 109).g, 255) << "the colour stays in force";
     EXPECT_EQ(ReadPixel(119, 109).r, 0);
     EXPECT_EQ(ReadPixel(120, 105).g, 0);
+    // A quarter of an ellipse: up and right of its centre, and inside its rim.
+    FillArc(Pos2f{300, 100}, 40, 20, 0.0f, 1.5707964f);
+    EXPECT_EQ(ReadPixel(330, 105).g, 255);
+    EXPECT_TRUE(ReadPixel(335, 115).g + ReadPixel(270, 105).g + ReadPixel(330, 95).g == 0);
 }
 
 TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
@@ -75,11 +79,15 @@ TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
     FillEllipse(0, 0, 5, 20);
     DrawArc(Pos2f{100, 50}, 10, 10, 0.0f, 3.1415927f, 2.0f);
     FillArc(100, 50, 10, 10, 0.0f, 3.1415927f);
+    // A step of 2 pi or more ends a ring at once; radii 0 shrink an arc to its two ends.
+    DrawEllipse(0, 0, 0.5f, 0.5f, 1.0f);
+    FillEllipse(0, 0, 0.25f, 0.25f);
+    FillArc(0, 0, 0, 0, 0.0f, 1.0f);
     // Large ones in full: the float angle's rounding, not 2 x 40,000 or 1e5 x 10 / pi, decides.
     DrawEllipse(0, 0, 40000, 1, 1.0f);
     DrawArc(0, 0, 10, 10, 0.0f, 1e5f, 1.0f);
     EXPECT_EQ(rec.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
-                         "LINE_LOOP(79978) LINE_STRIP(319381)");
+                         "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_LOOP(79978) LINE_STRIP(319381)");
 }
 
 TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
