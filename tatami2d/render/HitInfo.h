@@ -12,6 +12,7 @@ struct HitInfo {
     float lambda{0.0f};
     Pos2f intersectPoint{}; ///< The hit, in world units.
     /// Unit normal of the edge hit: its direction turned a quarter turn counter-clockwise,
-    /// so it points into a counter-clockwise polygon and out of a clockwise one.
+    /// so it points into a counter-clockwise polygon and out of a clockwise one. (0, 0) for
+    /// an edge shorter than 0.001.
     Vector2f normal{};
 };

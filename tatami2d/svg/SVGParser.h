@@ -62,7 +62,7 @@ public:
 
     /// The value of the first occurrence of `attributeName` + `"="`: the text, verbatim, after
     /// the first quote (" or ') at or after that occurrence, up to the next quote of the same
-    /// kind. False when the name or either quote is missing.
+    /// kind. False, with `attributeValue` untouched, when the name or either quote is missing.
     static bool GetAttributeValue(const std::string& svgText, const std::string& attributeName,
                                   std::string& attributeValue);
 
