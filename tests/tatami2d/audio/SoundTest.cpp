@@ -1,0 +1,134 @@
+#include "tatami2d/audio/SoundEffect.h"
+#include "tatami2d/audio/SoundStream.h"
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::size_t kToneFrames = 2205;
+std::atomic<std::size_t> audible{0}; // frames mixed louder than a whisper
+std::atomic<std::size_t> mixes{0};   // buffers mixed
+
+bool WaitUntil(bool (*condition)()) {
+    for (int i = 0; i < 5000 && !condition(); ++i) {
+        SDL_Delay(2);
+    }
+    return condition();
+}
+
+// Waits until the device has mixed two more buffers, so that what was playing has been heard.
+void Settle() {
+    static std::size_t target;
+    target = mixes + 2;
+    WaitUntil([] { return mixes >= target; });
+}
+
+} // namespace
+
+// Opens the device as the game's core does, on SDL's dummy driver (which mixes in real
+// time), and counts the audible frames of what it mixes.
+class Sound : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048), 0) << Mix_GetError();
+        Mix_SetPostMix(
+            [](void*, Uint8* stream, int bytes) {
+                const auto* samples = reinterpret_cast<const Sint16*>(stream);
+                for (int i = 0; i < bytes / 2; i += 2) {
+                    audible += std::abs(samples[i]) > 1000;
+                }
+                ++mixes;
+            },
+            nullptr);
+        // 16-bit stereo PCM: kToneFrames at a constant level, then as many silent frames.
+        std::vector<Sint16> beep(4 * kToneFrames, 0);
+        std::fill_n(beep.begin(), 2 * kToneFrames, Sint16{8000});
+        const Uint32 bytes = 8 * kToneFrames;
+        // The tags RIFF, WAVE, "fmt " and data as little-endian words.
+        const Uint32 header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746D66, 16,   0x20001,
+                                 44100,      4 * 44100,  0x100004,   0x61746164, bytes};
+        std::ofstream{beepPath, std::ios::binary}
+            .write(reinterpret_cast<const char*>(header), sizeof header)
+            .write(reinterpret_cast<const char*>(beep.data()), bytes);
+    }
+    void TearDown() override {
+        Mix_CloseAudio();
+        SDL_Quit();
+        std::remove(beepPath.c_str());
+    }
+
+    const std::string beepPath = testing::TempDir() + "beep-" + std::to_string(getpid()) + ".wav";
+};
+
+TEST_F(Sound, FailedLoadsAreReportedAndLeaveAnEffectOrStreamThatPlaysNothing) {
+    const std::string notes = beepPath + ".txt";
+    std::ofstream{notes} << "not a sound at all\n";
+    for (const std::string& path : {beepPath + ".absent", notes}) {
+        const std::string failed = "Failed to load " + path + ",\nSDL_mixer Error: ";
+        testing::internal::CaptureStderr();
+        const SoundEffect effect{path};
+        const std::string effectError = SDL_GetError();
+        const SoundStream stream{path};
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "SoundEffect: " + failed + effectError +
+                                                              "SoundStream: " + failed +
+                                                              SDL_GetError());
+        EXPECT_EQ(effect.GetVolume(), -1);
+        EXPECT_FALSE(effect.IsLoaded() || effect.Play(0)) << path;
+        EXPECT_FALSE(stream.IsLoaded() || stream.Play(true) || SoundStream::IsPlaying()) << path;
+    }
+    std::remove(notes.c_str());
+}
+
+TEST_F(Sound, EffectsPlayLoopsPlusOneTimesAtTheirOwnVolumeOnFreeChannels) {
+    ASSERT_EQ(Mix_AllocateChannels(2), 2);
+    SoundEffect effect{beepPath};
+    const SoundEffect other{beepPath};
+    for (const auto& [loops, volume, plays] : {std::tuple{0, 128, 1u}, {2, 128, 3u}, {0, 0, 0u}}) {
+        effect.SetVolume(volume);
+        audible = 0;
+        ASSERT_TRUE(effect.Play(loops));
+        ASSERT_TRUE(WaitUntil([] { return Mix_Playing(-1) == 0; }));
+        Settle();
+        EXPECT_EQ(audible, plays * kToneFrames) << loops << " " << volume;
+    }
+    EXPECT_EQ(effect.GetVolume(), 0);
+    EXPECT_EQ(other.GetVolume(), MIX_MAX_VOLUME) << "each effect has its own volume";
+    EXPECT_TRUE(effect.Play(-1) && other.Play(-1));
+    EXPECT_FALSE(effect.Play(0)) << "every channel is busy";
+    SoundEffect::PauseAll();
+    EXPECT_EQ(Mix_Paused(-1), 2);
+    SoundEffect::ResumeAll();
+    EXPECT_EQ(Mix_Paused(-1), 0);
+    SoundEffect::StopAll();
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+TEST_F(Sound, MusicPlaysOnceOrUntilStoppedAndPausesResumesAndKeepsItsVolume) {
+    const SoundStream stream{beepPath};
+    audible = 0;
+    ASSERT_TRUE(stream.Play(false));
+    ASSERT_TRUE(WaitUntil([] { return !SoundStream::IsPlaying(); }));
+    Settle();
+    EXPECT_EQ(audible, kToneFrames) << "played once";
+    ASSERT_TRUE(stream.Play(true));
+    ASSERT_TRUE(WaitUntil([] { return audible > 4 * kToneFrames; })) << "repeated";
+    SoundStream::Pause();
+    EXPECT_TRUE(Mix_PausedMusic() && SoundStream::IsPlaying()) << "paused, still on the channel";
+    SoundStream::Resume();
+    EXPECT_FALSE(Mix_PausedMusic());
+    SoundStream::SetVolume(37);
+    EXPECT_EQ(SoundStream::GetVolume(), 37);
+    SoundStream::SetVolume(MIX_MAX_VOLUME + 1);
+    EXPECT_EQ(SoundStream::GetVolume(), MIX_MAX_VOLUME) << "the mixer's upper limit";
+    SoundStream::Stop();
+    EXPECT_FALSE(SoundStream::IsPlaying());
+}
