@@ -1,28 +1,8 @@
 #include "tatami2d/math/Vector2f.h"
 
-#include <sstream>
-#include <type_traits>
+#include "ValueText.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// The values as "x,y " for vectors and points and "v " for numbers, in order.
-template <class... Values>
-std::string Text(const Values&... values) {
-    std::ostringstream text;
-    const auto put = [&text](const auto& value) {
-        if constexpr (std::is_arithmetic_v<std::decay_t<decltype(value)>>) {
-            text << value << ' ';
-        } else {
-            text << value.x << ',' << value.y << ' ';
-        }
-    };
-    (put(values), ...);
-    return text.str();
-}
-
-} // namespace
 
 TEST(Vector2f, TextKeepsNegativeZeroAndEqualityIsAbsoluteAndStrictAtTheTolerance) {
     EXPECT_EQ(Vector2f(1.0f, -2.5f).ToString(), "Vector2f(1.00, -2.50)");
@@ -46,14 +26,14 @@ TEST(Vector2f, OperationsGiveTheValuesWorkedOutByHand) {
     const Pos2f p{5.0f, 5.0f}, q{2.0f, 1.0f};
     Pos2f forwards = p, backwards = p;
     EXPECT_EQ(
-        Text(Vector2f(), Vector2f(q, p), Vector2f(p), p - q, v + w, v - w, -v, +v, v * 2.0f,
-             0.5f * v, v / 2.0f, Vector2f(v) += w, Vector2f(v) -= w, Vector2f(v) *= 3.0f,
-             Vector2f(v) /= 2.0f, v.Orthogonal(), small.Normalized(), slope.Reflect(up), p + w,
-             p - w, forwards += w, backwards -= w),
+        ValueText(Vector2f(), Vector2f(q, p), Vector2f(p), p - q, v + w, v - w, -v, +v, v * 2.0f,
+                  0.5f * v, v / 2.0f, Vector2f(v) += w, Vector2f(v) -= w, Vector2f(v) *= 3.0f,
+                  Vector2f(v) /= 2.0f, v.Orthogonal(), small.Normalized(), slope.Reflect(up), p + w,
+                  p - w, forwards += w, backwards -= w),
         "0,0 3,4 5,5 3,4 5,1 1,7 -3,-4 3,4 6,8 1.5,2 1.5,2 5,1 1,7 9,12 1.5,2 -4,3 0.6,0.8 1,1 "
         "7,2 3,8 7,2 3,8 ");
-    EXPECT_EQ(Text(v.DotProduct(w), v.CrossProduct(w), v.Length(), v.Norm(), v.SquaredLength(),
-                   v.AngleWith(w), right.AngleWith(up), up.AngleWith(right),
-                   right.AngleWith(-right)),
+    EXPECT_EQ(ValueText(v.DotProduct(w), v.CrossProduct(w), v.Length(), v.Norm(), v.SquaredLength(),
+                        v.AngleWith(w), right.AngleWith(up), up.AngleWith(right),
+                        right.AngleWith(-right)),
               "-6 -17 5 5 25 -1.91009 1.5708 -1.5708 3.14159 ");
 }
