@@ -1,55 +1,48 @@
 // Feeds arbitrary bytes to the element and attribute search and the path-data parser the way
 // a file is read: once as given and once after the spaces are normalised.
-#include "QuietErrorStream.h"
 #include "tatami2d/svg/SVGParser.h"
 
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <iostream>
 
 namespace {
 
+// A failure leaves a cleared result; a success gives only outlines of finite points.
 void Check(const std::string& text) {
     std::vector<std::vector<Pos2f>> outlines;
-    if (!SVGParser::GetVerticesFromSvgString(text, outlines)) {
-        if (!outlines.empty()) {
-            std::abort(); // every failure leaves a cleared result
-        }
-        return;
-    }
+    bool sound = SVGParser::GetVerticesFromSvgString(text, outlines) || outlines.empty();
     for (const std::vector<Pos2f>& outline : outlines) {
-        if (outline.empty()) {
-            std::abort(); // an element that gives no point is refused
-        }
+        sound = sound && !outline.empty();
         for (const Pos2f& point : outline) {
-            if (!std::isfinite(point.x) || !std::isfinite(point.y)) {
-                std::abort(); // a point beyond the float range is refused
-            }
+            sound = sound && std::isfinite(point.x) && std::isfinite(point.y);
         }
+    }
+    if (!sound) {
+        std::abort();
     }
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
-    SilenceErrorStream();
+    // The parser reports every refusal on std::cerr; at thousands of inputs a second that would
+    // drown libFuzzer's own output (written through stdio) and slow the run.
+    std::cerr.setstate(std::ios::badbit);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
     Check(text);
-
     SVGParser::RemoveSpaces(text);
-    const std::string normalised = text;
-    SVGParser::RemoveSpaces(text);
-    if (text != normalised) {
+    std::string twice = text;
+    SVGParser::RemoveSpaces(twice);
+    if (twice != text) {
         std::abort(); // normalising twice changes nothing more
     }
     Check(text);
-
-    std::string viewBox;
-    SVGParser::GetAttributeValue(text, "viewBox", viewBox);
+    SVGParser::GetAttributeValue(text, "viewBox", twice);
     return 0;
 }
