@@ -1,61 +1,94 @@
 #include "tatami2d/svg/SVGParser.h"
 
+#include "support/AllocationCounter.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-namespace {
+// Runs the loader with its error stream kept, and writes out the outlines it found.
+class SVG : public testing::Test {
+protected:
+    void TearDown() override { std::remove(path.c_str()); }
 
-// The result, the points appended after a sentinel ("x,y x,y") and what went to stderr. A
-// refusal must append nothing.
-using Parsed = std::tuple<bool, std::string, std::string>;
-
-Parsed Parse(const std::string& data) {
-    std::vector<Pos2f> vertices{Pos2f{-1.0f, -1.0f}};
-    testing::internal::CaptureStderr();
-    const bool ok = SVGParser::GetVerticesFromPathData(data, vertices);
-    EXPECT_TRUE(ok || vertices.size() == 1) << data;
-    std::ostringstream points;
-    for (size_t i = 1; i < vertices.size(); ++i) {
-        points << (i > 1 ? " " : "") << vertices[i].x << ',' << vertices[i].y;
+    // Runs `load` with stderr kept in `messages` and every allocation over `limit` bytes failing.
+    template <class Operation>
+    bool Quietly(Operation load, size_t limit = SIZE_MAX) {
+        testing::internal::CaptureStderr();
+        LimitAllocationSize(limit);
+        const bool ok = load();
+        LimitAllocationSize(SIZE_MAX);
+        messages = testing::internal::GetCapturedStderr();
+        return ok;
     }
-    return {ok, points.str(), testing::internal::GetCapturedStderr()};
-}
 
-} // namespace
+    // Writes `content` to the scratch file and loads `file` (by default that one).
+    bool Load(const std::string& content, const std::string& file = "", size_t limit = SIZE_MAX) {
+        std::ofstream{path, std::ios::binary} << content;
+        const std::string& name = file.empty() ? path : file;
+        return Quietly([&] { return SVGParser::GetVerticesFromSvgFile(name, outlines); }, limit);
+    }
 
-TEST(SVGPathData, ReadsStraightSegmentsReportsMissingPartsAndRefusesCurves) {
+    bool Parse(const std::string& data) {
+        outlines = {{{-1, -1}}};
+        return Quietly([&] { return SVGParser::GetVerticesFromPathData(data, outlines[0]); });
+    }
+
+    // The outlines as "x,y x,y | x,y | ".
+    std::string Points() const {
+        std::ostringstream points;
+        for (const std::vector<Pos2f>& outline : outlines) {
+            for (const Pos2f& point : outline) {
+                points << point.x << ',' << point.y << ' ';
+            }
+            points << "| ";
+        }
+        return points.str();
+    }
+
+    const std::string path = testing::TempDir() + "SVG_" + std::to_string(getpid()) + ".svg";
+    std::vector<std::vector<Pos2f>> outlines;
+    std::string messages;
+};
+
+TEST_F(SVG, PathDataGivesStraightSegmentsReportsMissingPartsAndRefusesTheRest) {
     const std::string pathData = "SVGParser::GetVerticesFromPathData, ";
-    const std::pair<const char*, Parsed> cases[] = {
-        {"M 0,0 H 10 V 10 h -10 z", {true, "0,0 10,0 10,10 0,10", ""}},
+    // The points appended after the one already there (none on a refusal), and the messages.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"M 0,0 H 10 V 10 h -10 z", "0,0 10,0 10,10 0,10 ", ""},
         // A close returns the current point to the subpath's start, where a relative move starts.
-        {"M 10,10 l 5,0 0,5 z m 1,1 l 1,0", {true, "10,10 15,10 15,15 11,11 12,11", ""}},
-        {"M 1.5.5-2e1,3\n\tm1 1", {true, "1.5,0.5 -20,3 -19,4", ""}},
-        {"M 10", {true, "10,0", "SVGParser::SkipSvgComma, expected comma or whitespace\n"}},
-        {"L 10,10", {true, "10,10", "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"}},
-        {"M 0,0 Q 1,1 2,2", {false, "", pathData + "Q is not a supported SVG command"}},
-        {"M 0,0 C 1,1 2,2 3,3",
-         {false, "",
-          pathData + " beziers are not supported.\nHave another look at the guide, or select all "
-                     "nodes in inkscape and press shift + L\n"}},
+        {"M 10,10 l 5,0 0,5 z m 1,1 l 1,0", "10,10 15,10 15,15 11,11 12,11 ", ""},
+        {"M 1.5.5-2e1,3\n\tm1 1", "1.5,0.5 -20,3 -19,4 ", ""},
+        {"M 10", "10,0 ", "SVGParser::SkipSvgComma, expected comma or whitespace\n"},
+        {"L 10,10", "10,10 ", "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"},
+        {"M 0,0 Q 1,1 2,2", "", pathData + "Q is not a supported SVG command"},
+        {"M 0,0 C 1,1 2,2 3,3", "",
+         pathData + " beziers are not supported.\nHave another look at the guide, or select all "
+                    "nodes in inkscape and press shift + L\n"},
     };
-    for (const auto& [data, expected] : cases) {
-        EXPECT_EQ(Parse(data), expected) << data;
+    for (const auto& [data, points, message] : cases) {
+        EXPECT_EQ(Parse(data), !points.empty()) << data;
+        EXPECT_EQ(Points(), "-1,-1 " + points + "| ") << data;
+        EXPECT_EQ(messages, message) << data;
     }
-}
-
-TEST(SVGPathData, RefusesUnreadableDataWithoutStallingOrAppending) {
+    // Unreadable data, however it ends, and points beyond the float range.
     for (const char* data : {"M 0 0 A 1", "10,10", "M 1,,2", "M 0 0 H 5, 6", "M 0 0 L 1 # 2",
                              "M 0 0 Z 5 5", "M 0 0 z,", "M 1e999 0", "M 0 1e999", "M 0 0 H -1e999",
                              "M 0 1e", "M -", "M 0 0 L 1 2 . 3", "M 0 0 x", "m 3e38,0 3e38,0",
                              "M 0 0 h 3e38 3e38", "M 0 -3e38 v -3e38", "M 3e38 0 l 3e38 1"}) {
-        EXPECT_FALSE(std::get<0>(Parse(data))) << data;
+        EXPECT_FALSE(Parse(data)) << data;
+        EXPECT_EQ(Points(), "-1,-1 | ") << data;
     }
 }
 
-TEST(SVGRemoveSpaces, GivesTheSameTextAsRepeatedReplacement) {
+TEST_F(SVG, RemoveSpacesGivesTheSameTextAsRepeatedReplacement) {
     std::mt19937 random{20240611u};
     for (int round = 0; round < 20000; ++round) {
         std::string input;
@@ -71,4 +104,125 @@ TEST(SVGRemoveSpaces, GivesTheSameTextAsRepeatedReplacement) {
         SVGParser::RemoveSpaces(input);
         ASSERT_EQ(input, expected);
     }
+}
+
+TEST_F(SVG, ElementAndAttributeSearchesGiveTheContentAndTheValue) {
+    const std::string text = "<svg a='1'><path d='M 0 0'/><path>x<path/></svg>";
+    std::string content, value;
+    size_t start = 0, end = 0;
+    EXPECT_TRUE(SVGParser::GetElementContent(text, "path", content, start, end));
+    EXPECT_EQ(content + " " + std::to_string(start) + " " + std::to_string(end), "x 34 35");
+    start = 36; // past the last tag
+    EXPECT_FALSE(SVGParser::GetElementContent(text, "path", content, start, end));
+    EXPECT_TRUE(SVGParser::GetAttributeValue(text, "a", value));
+    EXPECT_FALSE(SVGParser::GetAttributeValue(text, "b", value));
+    EXPECT_EQ(content + " " + std::to_string(start) + " " + value, "x 36 1") << "unchanged";
+}
+
+TEST_F(SVG, FilesGiveEveryPathElementFlippedByTheViewBoxHeight) {
+    const std::string root = "<svg viewBox = \"0 0 100 100\">";
+    // Content or file, and the points after the outline (0, 1) already present, which stays
+    // and is flipped too.
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // viewBox 10 20 210 120: y becomes 120 - y, and the origin plays no part.
+        {"", "tests/tatami2d/svg/data/editor.svg",
+         "0,119 | 20,90 60,90 60,50 20,50 | 100,70 110,70 110,60 100,60 130,70 140,70 140,60 "
+         "130,60 | "},
+        // Closing tags with children, single quotes, attributes over several CR LF lines, and
+        // a comment after the last element that mentions one.
+        {"", "tests/tatami2d/svg/data/icon.svg", "0,23 | 2,22 22,22 22,2 2,2 | 8,16 16,16 16,8 | "},
+        // Each search resumes at the start of the previous element's content, so a "<path"
+        // inside an element is one more; " d" is not the d of id="dd"; lines are joined
+        // without their CR LF.
+        {root + "\r\n<path id=\"<path\" d = \"m 10,10\r\n 20,0 0,20 z\"/><path id=\"dd\" "
+                "d=\"M 3 4\"/>\r\n",
+         "", "0,99 | 10,90 30,90 30,70 | 10,90 30,90 30,70 | 3,96 | "},
+        // An element ends at its closing tag when that comes before any "/>".
+        {root + "<path d=\"M 0 0 L 1 0\"></path><path d=\"M 5 5\"></path><rect/></svg>", "",
+         "0,99 | 0,100 1,100 | 5,95 | "},
+        // A start tag with no end that the root's close follows is only a mention.
+        {root + "<path d=\"M 1 2\"/><!-- old <path --></svg>", "", "0,99 | 1,98 | "},
+    };
+    for (const auto& [content, file, expected] : cases) {
+        outlines = {{{0, 1}}};
+        EXPECT_TRUE(Load(content, file)) << content << file;
+        EXPECT_EQ(messages, "") << content << file;
+        EXPECT_EQ(Points(), expected) << content << file;
+    }
+}
+
+TEST_F(SVG, MalformedFilesAreRefusedWithTheirMessagesAndAClearedResult) {
+    const std::string file = "SVGParser::GetVerticesFromSvgFile(..), ";
+    const std::string malformed = file + "malformed or unsupported information in file " + path;
+    const std::string svgString = "SVGParser::GetVerticesFromSvgString(..), ";
+    const std::string noD = svgString + "path element doesn't contain a d-attribute.\n ";
+    std::string nested = "<svg viewBox=\"0 0 9 9\">";
+    while (nested.size() < 6000) {
+        nested += "<path ";
+    }
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "Empty vertices in GetVerticesFromSvgString(..), no path element(s) found\n"},
+        {R"(<path d="M 0 0"/><path id="b"/>)", noD},
+        {"<path\td=\"M 0 0\"/>", noD},
+        // The file ends inside an element.
+        {R"(<svg viewBox="0 0 9 9"><path d="M 0 0"/><path d="M 1 1"><title>cut)",
+         svgString + "path element isn't terminated.\n"},
+        {R"(<path d="M 0,0 Q 1,1 2,2"/>)",
+         "SVGParser::GetVerticesFromPathData, Q is not a supported SVG command" + svgString +
+             "error while extracting vertices from the path. \n"},
+        // Each element would read the data again, far beyond the size of the file.
+        {nested + " d=\"M 0 0 L 1 1\"/></svg>",
+         svgString + "path elements nested in one another read the same data too often.\n"},
+        // The flip leaves the float range.
+        {R"(<svg viewBox="0 0 0 3e38"><path d="M 0 -3e38"/></svg>)", ""},
+    };
+    for (const auto& [content, message] : cases) {
+        // Outlines already present would count as found in an empty file.
+        outlines.assign(content.empty() ? 0 : 1, {{1, 1}});
+        const std::string shown = content.substr(0, 80);
+        EXPECT_FALSE(Load(content)) << shown;
+        EXPECT_EQ(messages, message + malformed + "\n") << shown;
+        EXPECT_TRUE(outlines.empty()) << shown;
+    }
+    EXPECT_FALSE(Load(R"(<svg><path d="M 1 1"/></svg>)"));
+    EXPECT_EQ(messages, file + "no viewbox information found in " + path + "\n");
+    EXPECT_TRUE(outlines.empty());
+}
+
+TEST_F(SVG, WhatCannotBeReadIsRefusedWithoutBlockingAndLeavesTheResultUntouched) {
+    const std::string fifo = path + ".fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string hops = "<svg viewBox=\"0 0 9 9\"><path d=\"M 0 0";
+    while (hops.size() < 800000) {
+        hops += " h 1";
+    }
+    hops += "\"/></svg>";
+    // File, content and largest allocation allowed. /dev/zero comes after /dev/null: a loader
+    // that read the one like a file would read the other without end, and one that opened the
+    // FIFO would wait for a writer (the alarm ends the test then). Last, memory runs out for
+    // the text of a file, and for an outline that outgrows it.
+    const std::tuple<std::string, std::string, size_t> cases[] = {
+        {path + ".missing", "", SIZE_MAX},
+        {testing::TempDir(), "", SIZE_MAX},
+        {"/dev/null", "", SIZE_MAX},
+        {fifo, "", SIZE_MAX},
+        {"/dev/zero", "", SIZE_MAX},
+        {path, std::string(2 << 20, ' '), 1 << 20},
+        {path, hops, 1 << 20}};
+    for (const auto& [file, content, limit] : cases) {
+        outlines = {{{1, 1}}};
+        alarm(60);
+        EXPECT_FALSE(Load(content, file, limit)) << file;
+        alarm(0);
+        EXPECT_EQ(messages,
+                  "SVGParser::GetVerticesFromSvgFile(..), failed to load vertices from file " +
+                      file + "\n");
+        EXPECT_EQ(outlines.size(), 1u) << file;
+    }
+    std::remove(fifo.c_str());
+    // The string operation reports it in its own name, and clears the result.
+    EXPECT_FALSE(
+        Quietly([&] { return SVGParser::GetVerticesFromSvgString(hops, outlines); }, 1 << 20));
+    EXPECT_EQ(messages, "SVGParser::GetVerticesFromSvgString(..), out of memory\n");
+    EXPECT_TRUE(outlines.empty());
 }
