@@ -2,6 +2,7 @@
 
 #include "tatami2d/app/EventDispatch.h"
 #include "tatami2d/app/FrameClock.h"
+#include "tatami2d/app/FramePacer.h"
 #include "tatami2d/math/WindowSpec.h"
 
 #include <memory>
@@ -10,7 +11,8 @@
 
 // Owns the window, its OpenGL context and the media libraries, and runs the main loop
 // of one game. Start-up failures are reported on stderr and leave IsInitialized() false;
-// Run then only reports and waits for a key on stdin.
+// Run then only reports and waits for a key on stdin. A video driver that shows nothing
+// fails the start-up too, unless SDL_VIDEODRIVER asked for it.
 //
 // A game is any class with a constructor from const WindowSpec&, the handlers
 // OnKeyDown/OnKeyUp(const SDL_KeyboardEvent&), OnMouseMotion(const SDL_MouseMotionEvent&),
@@ -36,6 +38,8 @@ private:
     void Cleanup();
     // False, after reporting and waiting for one character on stdin, when start-up failed.
     bool IsReadyToRun() const;
+    // With vertical sync on, waits where the swap returned sooner than the display refreshes.
+    void WaitOutShortPass(FramePacer& pacer) const;
 
     WindowSpec windowSpec;
     SDL_Window* sdlWindow;
@@ -53,6 +57,7 @@ void Core::Run() {
     auto game = std::make_unique<Game>(windowSpec);
     const int height = static_cast<int>(windowSpec.height);
     FrameClock clock{maxElapsedSeconds};
+    FramePacer pacer{FramePacer::Clock::now()};
     SDL_Event event{};
     bool quit = false;
     while (!quit) {
@@ -66,6 +71,7 @@ void Core::Run() {
             game->Update(clock.Tick());
             game->Draw();
             SDL_GL_SwapWindow(sdlWindow);
+            WaitOutShortPass(pacer);
         }
     }
     game.reset();
