@@ -10,10 +10,10 @@
 #include <SDL.h>
 
 // The outlines of assets/rock.svg (a rock and the hole in it), turned and scaled by a
-// Matrix2x3 that spins with the elapsed time. A ray from a fixed point on the left aims at
-// the pointer; where it first meets an outline it shows the edge's normal and bounces once.
-// The outlines and the pointer turn green while the pointer is inside the rock (inside one
-// outline, not both).
+// Matrix2x3 that spins with the elapsed time. A ray from a fixed point at the bottom left
+// aims at the pointer; where it first meets an outline it shows the edge's normal and
+// bounces once. The outlines and the pointer turn green while the pointer is inside the
+// rock (inside one outline, not both).
 class OutlinesDemo {
 public:
     explicit OutlinesDemo(const WindowSpec& windowSpec);

@@ -8,6 +8,8 @@
 #include "tatami2d/app/Core.h"
 
 #include <filesystem>
+#include <iostream>
+#include <system_error>
 
 #include <SDL_mixer.h>
 
@@ -78,10 +80,15 @@ bool PlayExample(const Example& example, Image& frame) {
     if (!core.IsInitialized()) {
         return false;
     }
-    const fs::path previous = fs::current_path();
-    fs::current_path(RunFolder(example.folder));
+    std::error_code error;
+    const fs::path previous = fs::current_path(error);
+    fs::current_path(RunFolder(example.folder), error);
+    if (error) {
+        std::cerr << RunFolder(example.folder) << ": " << error.message() << std::endl;
+        return false;
+    }
     frame = example.play();
-    fs::current_path(previous);
+    fs::current_path(previous, error);
     // Core leaves the mixer's device to SDL_Quit, after which SDL_mixer still counts it open
     // and a later Core in this process would get no device of its own.
     Mix_CloseAudio();

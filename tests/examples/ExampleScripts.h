@@ -14,7 +14,8 @@ struct Example {
 const std::vector<Example>& Examples();
 
 // Brings up Core on SDL's offscreen video driver, plays the example from its build folder
-// (where its assets are copied) and returns its final frame. False when Core cannot start.
+// (where its assets are copied) and returns its final frame. False when Core cannot start
+// or the folder is missing.
 bool PlayExample(const Example& example, Image& frame);
 
 std::string ScreenshotPath(const std::string& folder);

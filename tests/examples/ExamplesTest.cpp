@@ -22,7 +22,8 @@ class GoldenFrame : public testing::TestWithParam<Example> {};
 TEST_P(GoldenFrame, FinalFrameMatchesTheScreenshot) {
     const Example& example = GetParam();
     Image frame;
-    ASSERT_TRUE(PlayExample(example, frame)) << "Core did not start";
+    ASSERT_TRUE(PlayExample(example, frame))
+        << "Core did not start, or the build folder is missing";
     Image screenshot;
     ASSERT_TRUE(LoadPng(ScreenshotPath(example.folder), screenshot));
     const int differing = CountDifferingPixels(frame, screenshot, kChannelTolerance);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <system_error>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,13 @@ std::size_t AudibleFrames(const std::string& wavPath) {
     return first < last ? static_cast<std::size_t>(last - first) * 44100 / spec.freq : 0;
 }
 
+// The file's size so far, or 0 while there is none.
+std::uintmax_t SizeOf(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    return error ? 0 : size;
+}
+
 } // namespace
 
 // On SDL's disk driver, which writes the mix to a file at the device's real pace: music
@@ -41,25 +49,26 @@ std::size_t AudibleFrames(const std::string& wavPath) {
 // effect must stand alone in the mix, the paused music's silence on both sides, as long as
 // its sound file makes it, with music before and after.
 TEST(SoundExample, ClickedPadIsMixedWhileTheMusicIsPaused) {
+    std::error_code error;
     const fs::path scratch =
         fs::path{testing::TempDir()} / ("dojo-sound-example-" + std::to_string(getpid()));
-    fs::create_directories(scratch);
+    fs::create_directories(scratch, error);
     const std::string output = (scratch / "output.raw").string();
     SDL_setenv("SDL_AUDIODRIVER", "disk", 1);
     SDL_setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
     SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
     Core core{ExampleWindow()};
     ASSERT_TRUE(core.IsInitialized());
-    ASSERT_TRUE(fs::exists(output)) << "the disk driver writes the mix there";
-    const fs::path previous = fs::current_path();
-    fs::current_path(RunFolder("sound"));
+    const fs::path previous = fs::current_path(error);
+    fs::current_path(RunFolder("sound"), error);
+    ASSERT_FALSE(error) << RunFolder("sound") << ": " << error.message();
     const std::size_t blipFrames = AudibleFrames("assets/blip.wav");
     ASSERT_GT(blipFrames, kChunkFrames);
 
     // Waits for the device to have written this many frames more; the file grows in chunks.
     const auto playThrough = [&output](std::size_t frames) {
-        const auto target = fs::file_size(output) + 4 * frames;
-        return WaitUntil([&] { return fs::file_size(output) >= target; });
+        const auto target = SizeOf(output) + 4 * frames;
+        return WaitUntil([&] { return SizeOf(output) >= target; });
     };
     {
         SoundDemo demo{ExampleWindow()};
@@ -73,12 +82,12 @@ TEST(SoundExample, ClickedPadIsMixedWhileTheMusicIsPaused) {
         ASSERT_TRUE(playThrough(3 * kChunkFrames));
     }
     Mix_CloseAudio(); // flushes the file
-    fs::current_path(previous);
+    fs::current_path(previous, error);
 
-    std::vector<Sint16> mixed(fs::file_size(output) / 2);
+    std::vector<Sint16> mixed(SizeOf(output) / 2);
     std::ifstream{output, std::ios::binary}.read(reinterpret_cast<char*>(mixed.data()),
                                                  std::streamsize(2 * mixed.size()));
-    fs::remove_all(scratch);
+    fs::remove_all(scratch, error);
     // Passages: bursts with less than the paused music's silence between them.
     Bursts passages;
     for (const auto& burst : FindBursts(mixed)) {
