@@ -1,8 +1,10 @@
 #include "tatami2d/app/Core.h"
 
 #include "tatami2d/app/Platform.h"
+#include "tatami2d/app/VideoDriver.h"
 
 #include <iostream>
+#include <thread>
 
 #include <GL/glu.h>
 #include <SDL_image.h>
@@ -32,6 +34,14 @@ void Core::Initialize() {
     platform::DisableConsoleClose();
 
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
+        ReportSdlFailure("Core::Initialize( ), error when calling SDL_Init: ");
+        return;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (IsUnseenFallbackDriver(driver, SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+        SDL_SetError("no display found (DISPLAY and WAYLAND_DISPLAY lead to none), and "
+                     "SDL's %s video driver would only draw off screen",
+                     driver);
         ReportSdlFailure("Core::Initialize( ), error when calling SDL_Init: ");
         return;
     }
@@ -96,6 +106,19 @@ bool Core::IsReadyToRun() const {
         std::cin.get();
     }
     return initialized;
+}
+
+void Core::WaitOutShortPass(FramePacer& pacer) const {
+    if (!windowSpec.isVSyncOn) {
+        return;
+    }
+    // Asked each pass: the window may have moved to a display with another refresh rate.
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(sdlWindow);
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) {
+        mode.refresh_rate = 0;
+    }
+    std::this_thread::sleep_for(pacer.WaitAfterPass(FramePacer::Clock::now(), mode.refresh_rate));
 }
 
 void Core::Cleanup() {

@@ -2,6 +2,7 @@
 
 #include "tatami2d/app/EventDispatch.h"
 #include "tatami2d/app/FrameClock.h"
+#include "tatami2d/app/FramePacer.h"
 #include "tatami2d/math/WindowSpec.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
@@ -9,27 +10,45 @@
 
 #include <SDL.h>
 
-// Owns the window, its OpenGL context and the media libraries, and runs the main loop
-// of one game. Start-up failures are reported on stderr and leave IsInitialized() false;
-// Run then only reports and waits for a key on stdin.
-//
-// A game is any class with a constructor from const WindowSpec&, the handlers
-// OnKeyDown/OnKeyUp(const SDL_KeyboardEvent&), OnMouseMotion(const SDL_MouseMotionEvent&),
-// OnMouseDown/OnMouseUp(const SDL_MouseButtonEvent&), Update(float elapsedSec) and Draw().
-// Mouse records arrive with y upwards (window height minus SDL's y).
+/// \file
+/// The application core: window, OpenGL context, media libraries and the main loop.
+
+/// Owns the window, its OpenGL context and the media libraries, and runs the main loop
+/// of one game. Start-up failures are reported on stderr and leave IsInitialized() false;
+/// Run then only reports and waits for a key on stdin. A video driver that shows nothing
+/// fails the start-up too, unless SDL_VIDEODRIVER asked for it.
+///
+/// A game is any class with a constructor from const WindowSpec&, the handlers
+/// OnKeyDown/OnKeyUp(const SDL_KeyboardEvent&), OnMouseMotion(const SDL_MouseMotionEvent&),
+/// OnMouseDown/OnMouseUp(const SDL_MouseButtonEvent&), Update(float elapsedSec) and Draw().
+/// Mouse records arrive with y upwards (window height minus SDL's y).
+///
+/// Create the one Core before any Texture, Sprite, SoundEffect or SoundStream, and destroy
+/// those first: its destructor closes the libraries they live in.
 class Core {
 public:
+    /// Starts SDL (video and audio); opens a centred window of the spec's size, truncated to
+    /// whole pixels, with an OpenGL 2.1 context and the spec's vertical sync (refused sync
+    /// is a failure); sets a projection of one world unit per pixel, origin bottom-left and
+    /// y up, and alpha blending; starts SDL_image (PNG), SDL_ttf and the mixer (44100 Hz,
+    /// 16-bit stereo). Stops at the first step that fails, after reporting it.
     explicit Core(const WindowSpec& windowSpec);
+    /// Deletes the context and the window and shuts the libraries down, however far
+    /// start-up got.
     ~Core();
 
     Core(const Core&) = delete;
     Core& operator=(const Core&) = delete;
 
-    // Creates the Game, runs it until the window is closed (an SDL_QUIT event), then
-    // deletes it before returning. On the pass that sees the quit, nothing is drawn.
+    /// Creates the Game, runs it until the window is closed (an SDL_QUIT event), then
+    /// deletes it before returning. Each pass dispatches every queued event, then calls
+    /// Update with the seconds since the previous pass (at most 0.1) and Draw, and swaps;
+    /// on the pass that sees the quit, nothing is drawn. With vertical sync on, a pass that
+    /// ends early is stretched towards the display's refresh interval (see FramePacer).
     template <class Game>
     void Run();
 
+    /// True when every start-up step succeeded.
     bool IsInitialized() const { return initialized; }
 
 private:
@@ -37,6 +56,8 @@ private:
     void Cleanup();
     // False, after reporting and waiting for one character on stdin, when start-up failed.
     bool IsReadyToRun() const;
+    // With vertical sync on, waits where the swap returned sooner than the display refreshes.
+    void WaitOutShortPass(FramePacer& pacer) const;
 
     WindowSpec windowSpec;
     SDL_Window* sdlWindow;
@@ -60,6 +81,7 @@ void Core::Run() {
     }
     const int height = static_cast<int>(windowSpec.height);
     FrameClock clock{maxElapsedSeconds};
+    FramePacer pacer{FramePacer::Clock::now()};
     SDL_Event event{};
     bool quit = false;
     while (!quit) {
@@ -73,6 +95,7 @@ void Core::Run() {
             game->Update(clock.Tick());
             game->Draw();
             SDL_GL_SwapWindow(sdlWindow);
+            WaitOutShortPass(pacer);
         }
     }
     game.reset();

@@ -2,10 +2,14 @@
 
 #include <SDL.h>
 
-// Hands one SDL event to the game's handler. Mouse records arrive with y turned to
-// y-up as windowHeight - y (no minus one: SDL's top row 0 becomes windowHeight);
-// x and the relative motion pass through as SDL gives them. Returns true for SDL_QUIT
-// so the caller can finish draining the queue before it stops.
+/// \file
+/// Delivery of SDL events to a game's handlers.
+
+/// Hands one SDL event to the game's handler: key presses and releases, mouse motion and
+/// mouse button presses and releases; other events are ignored. Mouse records arrive with
+/// y turned to y-up as windowHeight - y (no minus one: SDL's top row 0 becomes
+/// windowHeight); x and the relative motion pass through as SDL gives them. Returns true
+/// for SDL_QUIT so the caller can finish draining the queue before it stops.
 template <class Handler>
 bool DispatchEvent(SDL_Event& event, Handler& handler, int windowHeight) {
     switch (event.type) {

@@ -1,19 +1,25 @@
 #pragma once
 
-// Operating-system facilities around the game: the console window's Close command and
-// the heap checks. On Windows they call the real console and debug-heap functions;
-// elsewhere there is no console menu, and leak checking comes from the sanitizer build.
+/// \file
+/// Operating-system facilities around the game.
+
+/// Operating-system facilities around the game: the console window's Close command and
+/// the heap checks. On Windows they call the real console and debug-heap functions;
+/// elsewhere they do nothing: there is no console menu, and leak checking comes from the
+/// sanitizer build.
 namespace platform {
 
-// Terminate on heap corruption and track allocations for a leak check at exit.
+/// Terminate on heap corruption and track allocations for a leak check at exit.
 void EnableHeapChecks();
 
-// Print the debug heap's leak report, if the platform keeps one.
+/// Print the debug heap's leak report, if the platform keeps one.
 void ReportLeaks();
 
-// Grey out (or enable again) the Close command of the console window's system menu,
-// so the console cannot be closed under a running game.
+/// Grey out (or enable again) the Close command of the console window's system menu,
+/// so the console cannot be closed under a running game. Core does both.
+///@{
 void DisableConsoleClose();
 void EnableConsoleClose();
+///@}
 
 } // namespace platform

@@ -7,28 +7,40 @@
 
 class Texture;
 
-// Draws one frame of a sheet divided into cols x rows equal frames, numbered row by row
-// from the top-left one (frame 0). The sprite never changes its frame by itself; callers
-// keep cols and rows at least 1 and the frame within 0 .. GetNrOfFrames() - 1.
-// Single-row sheets are read one pixel to the right of each frame's cell, as the glyph
-// sheets are drawn. An image that fails to load leaves a 10 x 10 sheet whose frames
-// draw as the magenta placeholder.
+/// \file
+/// Frames of a sprite sheet.
+
+/// Draws one frame of a sheet divided into cols x rows equal frames, numbered row by row
+/// from the top-left one (frame 0). The sprite never changes its frame by itself; callers
+/// keep cols and rows at least 1 and the frame within 0 .. GetNrOfFrames() - 1.
+/// Single-row sheets are read one pixel to the right of each frame's cell, as the glyph
+/// sheets are drawn. An image that fails to load leaves a 10 x 10 sheet whose frames
+/// draw as the magenta placeholder. Owns its Texture, so Texture's rules on the OpenGL
+/// context and the libraries apply.
 class Sprite {
 public:
+    /// Loads the sheet; shows frame 0 with its bottom-left corner at position.
     Sprite(const std::string& imagePath, int cols, int rows, const Pos2f& position);
-    ~Sprite();
+    ~Sprite(); ///< Releases the sheet's texture.
 
     Sprite(const Sprite&) = delete;
     Sprite& operator=(const Sprite&) = delete;
 
-    // Draws the current frame at its own size, bottom-left at the position.
+    /// Draws the current frame at its own size, bottom-left at the position.
     void Draw() const;
 
+    /// The frame Draw shows; set unchecked.
+    ///@{
     int GetCurrentFrame() const { return currentFrame; }
     void SetCurrentFrame(int frame) { currentFrame = frame; }
+    ///@}
+    /// One frame's size in pixels: the image's size divided by cols and rows.
+    ///@{
     float GetFrameWidth() const { return frameWidth; }
     float GetFrameHeight() const { return frameHeight; }
-    int GetNrOfFrames() const { return cols * rows; }
+    ///@}
+    int GetNrOfFrames() const { return cols * rows; } ///< cols * rows.
+    /// Where Draw puts the frame's bottom-left corner, in world units.
     void SetPosition(const Pos2f& newPosition) { position = newPosition; }
 
 private:

@@ -9,39 +9,53 @@
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
 
-// One OpenGL texture made from an image file or from a line of text, drawn as a quad in
-// world coordinates. A texture whose creation failed reports it once on stderr, answers
-// false to IsCreationOk() and draws an opaque magenta rectangle instead (which leaves the
-// current colour magenta). Create only while the window's context is current and
-// SDL_image and SDL_ttf are initialised; destroy before the context goes.
+/// \file
+/// OpenGL textures from image files and from text.
+
+/// One OpenGL texture made from an image file or from a line of text, drawn as a quad in
+/// world coordinates. A texture whose creation failed reports it once on stderr, answers
+/// false to IsCreationOk() and draws an opaque magenta rectangle instead (which leaves the
+/// current colour magenta). Create only while the window's context is current and
+/// SDL_image and SDL_ttf are initialised (Core does both); destroy before the context goes.
+/// Drawing leaves the texture bound with texturing off; blending shows its alpha.
 class Texture {
 public:
+    /// From an image file that SDL_image loads with 3 or 4 bytes a pixel. Other pixel
+    /// formats are refused but keep the image's size; any other failure leaves 10 x 10.
     explicit Texture(const std::string& imagePath);
+    /// One line of text in the colour, channels 0 to 1, from a font file at ptSize points
+    /// (opened and closed for this texture) or from an open font (null fails). A failure
+    /// leaves the size 10 x 10.
+    ///@{
     Texture(const std::string& text, const std::string& fontPath, int ptSize,
             const ColorRGBA& color);
     Texture(const std::string& text, TTF_Font* pFont, const ColorRGBA& color);
-    ~Texture();
+    ///@}
+    ~Texture(); ///< Deletes the OpenGL texture, if there is one.
 
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
-    // The source is left failed with no OpenGL name; it keeps its width and height.
+    /// The source is left failed with no OpenGL name; it keeps its width and height.
     Texture(Texture&& other) noexcept;
-    // Releases the OpenGL texture this one held before taking over other's.
+    /// Releases the OpenGL texture this one held before taking over other's.
     Texture& operator=(Texture&& other) noexcept;
 
-    // Source boxes are in image pixels, x to the right and y down from the top row:
-    // srcRect covers rows srcRect.bottom - srcRect.height to srcRect.bottom. A box counts
-    // as given only when both its width and height exceed 0.001; otherwise the whole
-    // image is used.
-    // Draws srcRect (or the whole image) at its own size, bottom-left at dstBottomLeft.
+    /// Draws srcRect (or the whole image) at its own size, bottom-left at dstBottomLeft.
+    /// Source boxes are in image pixels, x to the right and y down from the top row:
+    /// srcRect covers rows srcRect.bottom - srcRect.height to srcRect.bottom. A box counts
+    /// as given only when both its width and height exceed 0.001; otherwise the whole
+    /// image is used (so Box2f{} means the whole image).
     void Draw(const Pos2f& dstBottomLeft, const Box2f& srcRect) const;
-    // Draws srcRect (or the whole image) into dstRect; a dstRect with a side of 0.001 or
-    // less takes the source's own size for both sides.
+    /// Draws srcRect (or the whole image) into dstRect; a dstRect with a side of 0.001 or
+    /// less takes the source's own size for both sides.
     void Draw(const Box2f& dstRect, const Box2f& srcRect) const;
 
+    /// The image's size in pixels (10 x 10 after most failures).
+    ///@{
     float GetWidth() const { return width; }
     float GetHeight() const { return height; }
-    bool IsCreationOk() const { return creationOk; }
+    ///@}
+    bool IsCreationOk() const { return creationOk; } ///< False after a failed creation.
 
 private:
     void CreateFromImage(const std::string& path);

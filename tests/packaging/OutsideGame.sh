@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Tatami2D as another project gets it: the Development component, installed into a scratch
 # prefix, holds every framework header and nothing but the framework; the outside game,
-# copied beside it away from this source tree, configures, builds and runs against it.
+# copied beside it away from this source tree, configures, builds and runs against it, and
+# each installed header compiles on its own there (HeaderChecks.cmake).
 # Usage: OutsideGame.sh <build-dir> <framework-dir> <outside-game-dir> <c++-compiler> <generator>
 set -euo pipefail
 scratch=$(mktemp -d)
@@ -14,7 +15,8 @@ framework+='(libTatami2D\.(a|so[.0-9]*)|cmake/Tatami2D/[^/]+\.cmake)$'
 (cd "$scratch/prefix" && find . ! -type d) | grep -Ev "$framework" && exit 1 # not the framework's
 cp -r "$3" "$scratch/src"
 cmake -S "$scratch/src" -B "$scratch/build" -G "$5" -DCMAKE_CXX_COMPILER="$4" \
-    -DCMAKE_PREFIX_PATH="$scratch/prefix" -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF >/dev/null
-cmake --build "$scratch/build"
+    -DCMAKE_PREFIX_PATH="$scratch/prefix" -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF \
+    -DCMAKE_PROJECT_INCLUDE="$(realpath "$(dirname "$0")")/HeaderChecks.cmake" >/dev/null
+cmake --build "$scratch/build" --parallel 2
 # Offscreen video and dummy audio, asked for by name: no display or sound card needed.
 SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy timeout 60 "$scratch/build/OutsideGame" </dev/null

@@ -1,6 +1,7 @@
 #include "tatami2d/app/Core.h"
 
 #include "game/Game.h"
+#include "tatami2d/app/VideoDriver.h"
 
 #include <array>
 #include <iostream>
@@ -110,4 +111,13 @@ TEST(Core, FailedStartUpReportsAndRunWaitsForOneCharacter) {
     EXPECT_EQ(RunLoop(core, in),
               "Core::Run( ), Core not correctly initialized, unable to run the game\n");
     EXPECT_EQ(in.get(), 'y') << "exactly one character is read";
+}
+
+TEST(Core, AFallbackDriverThatShowsNothingFailsUnlessAskedFor) {
+    EXPECT_TRUE(IsUnseenFallbackDriver("offscreen", nullptr));
+    EXPECT_TRUE(IsUnseenFallbackDriver("dummy", ""));
+    EXPECT_TRUE(IsUnseenFallbackDriver("offscreen", "x11,offscreen2"));
+    EXPECT_FALSE(IsUnseenFallbackDriver("x11", nullptr));
+    EXPECT_FALSE(IsUnseenFallbackDriver("offscreen", "wayland,OffScreen"));
+    EXPECT_FALSE(IsUnseenFallbackDriver("dummy", "dummy"));
 }

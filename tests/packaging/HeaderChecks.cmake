@@ -1,0 +1,21 @@
+# Included into the outside game's project by OutsideGame.sh: every installed Tatami2D header
+# compiles alone, as a translation unit of its own, so a header that is not self-contained or
+# that includes anything outside the package fails the build.
+find_package(Tatami2D CONFIG REQUIRED)
+get_target_property(includeDirs Tatami2D::Tatami2D INTERFACE_INCLUDE_DIRECTORIES)
+set(headerChecks "")
+foreach(includeDir IN LISTS includeDirs)
+    file(GLOB_RECURSE headers RELATIVE ${includeDir} ${includeDir}/tatami2d/*.h)
+    foreach(header IN LISTS headers)
+        string(MAKE_C_IDENTIFIER ${header} name)
+        set(source ${CMAKE_BINARY_DIR}/header-checks/${name}.cpp)
+        file(WRITE ${source} "#include \"${header}\"\n")
+        list(APPEND headerChecks ${source})
+    endforeach()
+endforeach()
+if(NOT headerChecks)
+    message(FATAL_ERROR "no Tatami2D headers under ${includeDirs}")
+endif()
+add_library(HeaderChecks OBJECT ${headerChecks})
+target_compile_options(HeaderChecks PRIVATE -Wall -Wextra -Werror)
+target_link_libraries(HeaderChecks PRIVATE Tatami2D::Tatami2D)
