@@ -8,15 +8,10 @@ namespace {
 
 constexpr float kPi = 3.1415927f;
 constexpr float kTwoPi = 6.2831855f;
-// Bounds the vertices of one curve so that huge radii or angle spans still end quickly.
-constexpr float kMaxCurveSteps = 65536.0f;
 
-// About pi world units between neighbouring vertices along the larger axis, widened when
-// the span would otherwise take more than kMaxCurveSteps steps.
-float CurveStep(float radX, float radY, float span) {
-    const float step = radX > radY ? kPi / radX : kPi / radY;
-    const float coarsest = span / kMaxCurveSteps;
-    return step < coarsest ? coarsest : step;
+// About pi world units between neighbouring vertices along the larger axis.
+float CurveStep(float radX, float radY) {
+    return radX > radY ? kPi / radX : kPi / radY;
 }
 
 void SendCurveVertex(float centerX, float centerY, float radX, float radY, float angle) {
@@ -24,7 +19,8 @@ void SendCurveVertex(float centerX, float centerY, float radX, float radY, float
 }
 
 // Sends the vertices at fromAngle, fromAngle + step, ... while below tillAngle. Stops as
-// well when adding the step no longer moves the float angle (or gives NaN).
+// well when adding the step no longer moves the float angle (or gives NaN): the angle only
+// ever grows, so every call ends, however large the radius or far from zero the angles.
 void SendCurve(float centerX, float centerY, float radX, float radY, float fromAngle,
                float tillAngle, float step) {
     float angle = fromAngle;
@@ -39,7 +35,7 @@ void SendCurve(float centerX, float centerY, float radX, float radY, float fromA
 }
 
 void SendRing(float centerX, float centerY, float radX, float radY) {
-    SendCurve(centerX, centerY, radX, radY, 0.0f, kTwoPi, CurveStep(radX, radY, kTwoPi));
+    SendCurve(centerX, centerY, radX, radY, 0.0f, kTwoPi, CurveStep(radX, radY));
 }
 
 bool IsArcDrawable(float radX, float radY, float fromAngle, float tillAngle) {
@@ -50,8 +46,7 @@ bool IsArcDrawable(float radX, float radY, float fromAngle, float tillAngle) {
 
 void SendArc(float centerX, float centerY, float radX, float radY, float fromAngle,
              float tillAngle) {
-    SendCurve(centerX, centerY, radX, radY, fromAngle, tillAngle,
-              CurveStep(radX, radY, tillAngle - fromAngle));
+    SendCurve(centerX, centerY, radX, radY, fromAngle, tillAngle, CurveStep(radX, radY));
     SendCurveVertex(centerX, centerY, radX, radY, tillAngle);
 }
 

@@ -16,10 +16,10 @@
 /// The window's context must be current. Nothing here allocates.
 ///
 /// Curves are sent as vertices every pi / (larger radius) radians, so neighbours lie about
-/// pi world units apart; the angle is stepped in single precision. No curve sends more than
-/// about 65536 stepped vertices: past that (a larger radius above 32768 for a full ring)
-/// the step widens to keep the count, and stepping stops where the float angle no longer
-/// advances.
+/// pi world units apart and a full ring has about twice the larger radius of them, however
+/// many that is; the angle is stepped in single precision. Stepping stops where the float
+/// angle no longer advances (a full ring with a larger radius above about 1.3e7, angles far
+/// from 0), so every call ends.
 namespace util2d {
 
 /// The colour of every later primitive; textures are drawn untinted by it.

@@ -179,11 +179,13 @@ TEST_F(GameTest, OnlyLeftReleasesClickAndAtTheLastPointerPosition) {
 }
 
 TEST_F(GameTest, TheGridIsDrawnOverThePanels) {
-    const Game game{kSpec};
-    game.Draw();
+    // The borders follow the window: in a 200 x 190 one the top and right borders cross the
+    // first panel's upper answer box, and must cover it.
+    Game{WindowSpec{"Numeral Dojo", 200.0f, 190.0f, true}}.Draw();
     for (const auto& [x, y] : std::array<std::pair<int, int>, 7>{
-             {{675, 342}, {675, 2}, {200, 245}, {2, 172}, {452, 290}, {902, 172}, {1347, 100}}}) {
+             {{100, 187}, {100, 2}, {100, 245}, {2, 100}, {452, 120}, {902, 120}, {197, 170}}}) {
         EXPECT_TRUE(IsNear(ReadPixel(x, y), Pixel{0, 0, 0, 255}, 0)) << x << ", " << y;
     }
+    EXPECT_TRUE(IsNear(ReadPixel(100, 170), Pixel{26, 26, 26, 255}, 1)) << "the box";
     EXPECT_TRUE(IsNear(ReadPixel(675, 120), kBoard, 1)) << "dark grey board";
 }

@@ -11,16 +11,15 @@
 using namespace util2d;
 using Drawing = GLContextFixture;
 
-// While one lives, each glBegin/glEnd block is noted as e.g. "LINES(2)" and the vertices are
-// counted; the calls still reach OpenGL (the binary is linked with --wrap for these three).
+// While one lives, each glBegin/glEnd block is noted as e.g. "LINES(2)", with its vertex count;
+// the calls still reach OpenGL (the binary is linked with --wrap for these three).
 struct GLCallRecorder {
     GLCallRecorder() { active = this; }
     ~GLCallRecorder() { active = nullptr; }
 
     static inline GLCallRecorder* active = nullptr;
     std::string trace;
-    std::size_t vertices = 0;
-    std::size_t blockStart = 0;
+    std::size_t blockVertices = 0;
 };
 
 extern "C" {
@@ -35,19 +34,19 @@ void __wrap_glBegin(GLenum mode) {
                                       "QUAD_STRIP", "POLYGON"};
     if (GLCallRecorder* rec = GLCallRecorder::active) {
         rec->trace += (rec->trace.empty() ? "" : " ") + std::string{kNames[mode]};
-        rec->blockStart = rec->vertices;
+        rec->blockVertices = 0;
     }
     __real_glBegin(mode);
 }
 void __wrap_glEnd() {
     if (GLCallRecorder* rec = GLCallRecorder::active) {
-        rec->trace += "(" + std::to_string(rec->vertices - rec->blockStart) + ")";
+        rec->trace += "(" + std::to_string(rec->blockVertices) + ")";
     }
     __real_glEnd();
 }
 void __wrap_glVertex2f(GLfloat x, GLfloat y) {
     if (GLCallRecorder* rec = GLCallRecorder::active) {
-        ++rec->vertices;
+        ++rec->blockVertices;
     }
     __real_glVertex2f(x, y);
 }
@@ -67,6 +66,10 @@ TEST_F(Drawing, PrimitivesLeaveWidthSizeAndColourInForce) {
     EXPECT_EQ(ReadPixel(119, 109).g, 255) << "the colour stays in force";
     EXPECT_EQ(ReadPixel(119, 109).r, 0);
     EXPECT_EQ(ReadPixel(120, 105).g, 0);
+    // A quarter of an ellipse: up and right of its centre, and inside its rim.
+    FillArc(Pos2f{300, 100}, 40, 20, 0.0f, 1.5707964f);
+    EXPECT_EQ(ReadPixel(330, 105).g, 255);
+    EXPECT_TRUE(ReadPixel(335, 115).g + ReadPixel(270, 105).g + ReadPixel(330, 95).g == 0);
 }
 
 TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
@@ -76,7 +79,15 @@ TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
     FillEllipse(0, 0, 5, 20);
     DrawArc(Pos2f{100, 50}, 10, 10, 0.0f, 3.1415927f, 2.0f);
     FillArc(100, 50, 10, 10, 0.0f, 3.1415927f);
-    EXPECT_EQ(rec.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12)");
+    // A step of 2 pi or more ends a ring at once; radii 0 shrink an arc to its two ends.
+    DrawEllipse(0, 0, 0.5f, 0.5f, 1.0f);
+    FillEllipse(0, 0, 0.25f, 0.25f);
+    FillArc(0, 0, 0, 0, 0.0f, 1.0f);
+    // Large ones in full: the float angle's rounding, not 2 x 40,000 or 1e5 x 10 / pi, decides.
+    DrawEllipse(0, 0, 40000, 1, 1.0f);
+    DrawArc(0, 0, 10, 10, 0.0f, 1e5f, 1.0f);
+    EXPECT_EQ(rec.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
+                         "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_LOOP(79978) LINE_STRIP(319381)");
 }
 
 TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
@@ -95,13 +106,15 @@ TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     glGetFloatv(GL_LINE_WIDTH, &width);
     EXPECT_EQ(rec.trace, "");
     EXPECT_EQ(width, 5.0f);
-    FillEllipse(0, 0, 2e7f, 1);
+    // Each stops where its step no longer moves the angle; arcs still end at tillAngle.
+    FillEllipse(0, 0, inf, 1);
     DrawArc(0, 0, 1, inf, -1e6f, 1e6f, 1.0f);
     FillArc(0, 0, inf, inf, -inf, inf);
     DrawArc(0, 0, 10, 10, 1e8f, 1.0001e8f, 1.0f); // steps below the angle's precision
     DrawArc(0, 0, 10, 10, nan, 1.0f, 1.0f);
     FillArc(0, 0, nan, nan, 0.0f, 1.0f);
-    EXPECT_LE(rec.vertices, 3u * 65536u + 5u);
+    EXPECT_EQ(rec.trace,
+              "POLYGON(1) LINE_STRIP(2) POLYGON(3) LINE_STRIP(2) LINE_STRIP(1) POLYGON(3)");
 }
 
 TEST_F(Drawing, DrawingAllocatesNothing) {

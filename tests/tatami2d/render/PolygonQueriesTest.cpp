@@ -17,14 +17,13 @@ TEST(PolygonQueries, SegmentAndBoxIntersectionsReportLineParameters) {
     EXPECT_TRUE(IntersectLineSegments(a, Pos2f{1, 0}, Pos2f{5, -5}, Pos2f{5, 5}, l1, l2, 1e-6f));
     EXPECT_TRUE(l1 == 5.0f && l2 == 0.5f) << "a crossing beyond the first segment still counts";
     EXPECT_FALSE(IntersectLineSegments(a, b, Pos2f{0, 1}, Pos2f{10, 1}, l1, l2, 1e-6f));
-    EXPECT_EQ(l1, 5.0f) << "parallel lines leave the parameters alone";
+    EXPECT_FALSE(IntersectRectLine(kBox, Pos2f{-5, 30}, Pos2f{30, -5}, l1, l2));
+    EXPECT_EQ(l1, 5.0f) << "parallel lines and a missed box leave the parameters alone";
     EXPECT_TRUE(IntersectLineSegments(a, b, Pos2f{5, 0}, Pos2f{15, 0}, l1, l2, 1e-6f));
     EXPECT_TRUE(l1 == 0.0f && l2 == 0.0f) << "collinear segments set both parameters to 0";
     EXPECT_FALSE(IntersectLineSegments(a, b, Pos2f{11, 0}, Pos2f{15, 0}, l1, l2, 1e-6f));
     EXPECT_TRUE(IsPointOnLineSegment(b, a, b));
     EXPECT_FALSE(IsPointOnLineSegment({11, 0}, a, b) || IsPointOnLineSegment({5, 0.001f}, a, b));
-    EXPECT_FALSE(IntersectRectLine(kBox, Pos2f{-5, 30}, Pos2f{30, -5}, l1, l2));
-    EXPECT_EQ(l1, 0.0f) << "a missed box leaves the parameters alone";
     EXPECT_TRUE(IntersectRectLine(kBox, Pos2f{-5, 5}, Pos2f{-3, 5}, l1, l2));
     EXPECT_TRUE(l1 == 2.5f && l2 == 7.5f) << "where the box's infinite line enters and leaves";
 }
@@ -37,12 +36,12 @@ TEST(PolygonQueries, PointInSquareCountsLeftAndTopEdgesOnly) {
 }
 
 TEST(PolygonQueries, RaycastTakesTheNearestHitInTheHalfOpenRange) {
-    HitInfo hit;
+    HitInfo hit{0.5f}; // not the default, so that a miss resetting it shows
     EXPECT_FALSE(Raycast(kSquare, Pos2f{0, 5}, Pos2f{-5, 5}, hit)) << "starts on an edge";
     EXPECT_FALSE(Raycast(nullptr, 0, Pos2f{-1, 0}, Pos2f{1, 0}, hit));
     EXPECT_FALSE(Raycast(kOnePoint, 1, Pos2f{-1, 0}, Pos2f{1, 0}, hit));
     EXPECT_FALSE(Raycast(kSquare, kNan, Pos2f{15, 5}, hit));
-    EXPECT_EQ(hit.lambda, 0.0f) << "a miss leaves the hit alone";
+    EXPECT_EQ(hit.lambda, 0.5f) << "a miss leaves the hit alone";
     EXPECT_TRUE(Raycast(kSquare, Pos2f{-5, 5}, Pos2f{0, 5}, hit) && hit.lambda == 1.0f);
     EXPECT_TRUE(Raycast(kSquare, Pos2f{-5, 5}, Pos2f{15, 5}, hit) && hit.lambda == 0.25f)
         << "the nearer crossing, not the lower edge index";
