@@ -146,6 +146,9 @@ void Texture::CreateFromString(const std::string& text, TTF_Font* pFont, const C
     const SDL_Color textColor{ToChannel(color.r), ToChannel(color.g), ToChannel(color.b),
                               ToChannel(color.a)};
     TextureLoadScope* pLoads = TextureLoadScope::Live();
+    if (pLoads != nullptr && !pLoads->IsOwnFont(pFont)) {
+        pLoads = nullptr;
+    }
     SDL_Surface* pSurface = pLoads != nullptr
                                 ? pLoads->RenderText(pFont, text, textColor)
                                 : TTF_RenderText_Blended(pFont, text.c_str(), textColor);

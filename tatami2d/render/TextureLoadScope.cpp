@@ -23,9 +23,6 @@ TextureLoadScope::~TextureLoadScope() {
     for (auto& [key, pSurface] : texts) {
         SDL_FreeSurface(pSurface);
     }
-    for (SDL_Surface* pSurface : unsharedTexts) {
-        SDL_FreeSurface(pSurface);
-    }
     for (auto& [key, pFont] : fonts) {
         TTF_CloseFont(pFont);
     }
@@ -63,28 +60,25 @@ TTF_Font* TextureLoadScope::OpenFont(const std::string& path, int ptSize) {
     return pFont;
 }
 
+bool TextureLoadScope::IsOwnFont(const TTF_Font* pFont) const {
+    for (const auto& [key, pOwnFont] : fonts) {
+        if (pOwnFont == pFont) {
+            return true;
+        }
+    }
+    return false;
+}
+
 SDL_Surface* TextureLoadScope::RenderText(TTF_Font* pFont, const std::string& text,
                                           const SDL_Color& color) {
-    // Only the scope's own fonts are known to stay the same font for its whole life; a
-    // caller's font may be closed and another opened at the same address.
-    bool isOwnFont = false;
-    for (const auto& [key, pOwnFont] : fonts) {
-        isOwnFont = isOwnFont || pOwnFont == pFont;
-    }
     const TextKey key{pFont, text, color.r, color.g, color.b, color.a};
-    if (isOwnFont) {
-        const auto found = texts.find(key);
-        if (found != texts.end()) {
-            return found->second;
-        }
+    const auto found = texts.find(key);
+    if (found != texts.end()) {
+        return found->second;
     }
     SDL_Surface* pSurface = TTF_RenderText_Blended(pFont, text.c_str(), color);
     if (pSurface != nullptr) {
-        if (isOwnFont) {
-            texts.emplace(key, pSurface);
-        } else {
-            unsharedTexts.push_back(pSurface);
-        }
+        texts.emplace(key, pSurface);
     }
     return pSurface;
 }

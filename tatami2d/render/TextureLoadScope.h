@@ -3,7 +3,6 @@
 #include <map>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include <SDL.h>
 #include <SDL_ttf.h>
@@ -35,13 +34,15 @@ public:
 
     /// Each returns what IMG_Load, TTF_OpenFont or TTF_RenderText_Blended returns (null on
     /// failure, with SDL's error set), but owned by the scope: the caller must not free
-    /// it, and it lasts as long as the scope. Text is shared only when rendered with a
-    /// font the scope opened.
+    /// it, and it lasts as long as the scope. RenderText takes only a font that OpenFont
+    /// returned: a caller's own font may be closed and another opened at its address.
     ///@{
     SDL_Surface* LoadImage(const std::string& path);
     TTF_Font* OpenFont(const std::string& path, int ptSize);
     SDL_Surface* RenderText(TTF_Font* pFont, const std::string& text, const SDL_Color& color);
     ///@}
+    /// Whether OpenFont returned this font.
+    bool IsOwnFont(const TTF_Font* pFont) const;
 
 private:
     using TextKey = std::tuple<TTF_Font*, std::string, Uint8, Uint8, Uint8, Uint8>;
@@ -50,5 +51,4 @@ private:
     std::map<std::string, SDL_Surface*> images;
     std::map<std::pair<std::string, int>, TTF_Font*> fonts;
     std::map<TextKey, SDL_Surface*> texts;
-    std::vector<SDL_Surface*> unsharedTexts; // rendered with a caller's font
 };
