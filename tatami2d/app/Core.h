@@ -27,8 +27,8 @@
 /// those first: its destructor closes the libraries they live in.
 class Core {
 public:
-    /// Starts SDL (video and audio); opens a centred window of the spec's size, truncated to
-    /// whole pixels, with an OpenGL 2.1 context and the spec's vertical sync (refused sync
+    /// Starts SDL (video and audio); opens a centred window of windowSpec's size, truncated to
+    /// whole pixels, with an OpenGL 2.1 context and its vertical sync setting (refused sync
     /// is a failure); sets a projection of one world unit per pixel, origin bottom-left and
     /// y up, and alpha blending; starts SDL_image (PNG), SDL_ttf and the mixer (44100 Hz,
     /// 16-bit stereo). Stops at the first step that fails, after reporting it.
