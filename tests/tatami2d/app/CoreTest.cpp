@@ -22,10 +22,13 @@ const WindowSpec kSpec{"Numeral Dojo", 1350.9f, 345.0f, true};
 std::string calls;          // what the loop did, in order
 std::vector<float> elapsed; // what each Update was given
 
-// A game that notes what the loop hands it. It stalls in its first frame, asks to quit in
-// its second, and throws where a loop would run on past the quit.
+// A game that notes what the loop hands it, and whether the textures it makes can share their
+// loads. It stalls in its first frame, asks to quit in its second, and throws where a loop
+// would run on past the quit.
 struct Recorder {
-    explicit Recorder(const WindowSpec& spec) { calls += "new " + spec.title + "|"; }
+    explicit Recorder(const WindowSpec& spec) {
+        calls += "new " + spec.title + (TextureLoadScope::Live() ? " sharing loads|" : "|");
+    }
     ~Recorder() { calls += "delete|"; }
     void OnKeyDown(const SDL_KeyboardEvent& e) { calls += e.repeat ? "repeat|" : "down|"; }
     void OnKeyUp(const SDL_KeyboardEvent&) { calls += "up|"; }
@@ -38,7 +41,7 @@ struct Recorder {
         calls += what + " at " + std::to_string(x) + "," + std::to_string(y) + "|";
     }
     void Update(float seconds) {
-        calls += "update|";
+        calls += TextureLoadScope::Live() ? "update still sharing|" : "update|";
         elapsed.push_back(seconds);
         if (elapsed.size() > 2) {
             throw std::runtime_error("the loop ran past the quit");
@@ -119,9 +122,9 @@ TEST(Core, RunDeliversEveryEventFlippedToYUpThenUpdatesDrawsSwapsAndPacesUntilQu
     core.Run<Recorder>();
     // SDL's top row arrives as the height, its bottom row as 1; the key pressed after the
     // quit is still delivered, but nothing is drawn on that pass.
-    EXPECT_EQ(calls,
-              "new Numeral Dojo|up|motion by -4 at 10,345|press at 20,1|release at 30,245|repeat|"
-              "update|draw|swap|pace|update|draw|swap|pace|down|delete|");
+    EXPECT_EQ(calls, "new Numeral Dojo sharing loads|up|motion by -4 at 10,345|press at "
+                     "20,1|release at 30,245|repeat|"
+                     "update|draw|swap|pace|update|draw|swap|pace|down|delete|");
     ASSERT_EQ(elapsed.size(), 2u);
     EXPECT_EQ(elapsed[1], 0.1f) << "a stall reaches the game as at most 0.1 s";
 }
