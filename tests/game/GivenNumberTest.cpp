@@ -1,5 +1,6 @@
 #include "game/GivenNumber.h"
 
+#include "game/DigitRow.h"
 #include "game/InputNumber.h"
 #include "support/GlyphProbe.h"
 #include "tools/Palette.h"
@@ -40,6 +41,11 @@ TEST_F(GivenNumberTest, DigitStringsAndAnswerChecksAgreeForEveryNumber) {
     EXPECT_EQ(hex.ToBaseString(10), "A");
     EXPECT_EQ(hex.ToBaseString(16), "10");
     EXPECT_EQ(hex.ToBaseString(4095), "FFF");
+    // Glyph frames: a digit's value, whatever the letter's case.
+    const std::string digits = "0123456789ABCDEFabcdef";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        EXPECT_EQ(digitrow::GlyphIndex(digits[i]), i < 16 ? int(i) : int(i) - 6) << digits[i];
+    }
 }
 
 TEST_F(GivenNumberTest, NumbersComeFromTheSharedGeneratorOnlyAtBuildAndRefresh) {

@@ -1,17 +1,20 @@
 #include "game/InputNumber.h"
 
-#include "support/GLContextFixture.h"
+#include "support/GlyphProbe.h"
+#include "tools/Palette.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
 // A field at (7.5, 185): box (7.5, 150)-(377.5, 200), Check from (407.5, 200), Delete from
-// (359.5, 200), both 32 x 32.
+// (359.5, 200), both 32 x 32; the glyphs right-aligned at (347.5, 155).
 const Pos2f kOrigin{7.5f, 185.0f};
 const Pos2f kInBox{190.0f, 175.0f};
-const Pos2f kCheck{407.5f, 200.0f};
-const Pos2f kDelete{359.5f, 200.0f};
+const Pos2f kCheck{423.0f, 216.0f};
+const Pos2f kDelete{375.0f, 216.0f};
+const Pos2f kAway{700.0f, 100.0f};
 
 class InputNumberTest : public GLContextFixture {
 protected:
@@ -59,18 +62,16 @@ TEST_F(InputNumberTest, ClicksMoveBetweenStatesAsThePlayerExpects) {
     InputNumber field{NumberBase::Decimal, kOrigin};
     Click(field, kCheck);
     EXPECT_EQ(field.GetState(), InputState::Wrong) << "0 is never the number";
-
-    Click(field, Pos2f{7.5f, 150.0f});
-    EXPECT_EQ(field.GetState(), InputState::Editing) << "the box's edge counts as inside";
+    Click(field, kInBox);
+    EXPECT_EQ(field.GetState(), InputState::Editing);
     Type(field, "12");
-    Click(field, Pos2f{439.5f, 232.0f}, 13);
-    EXPECT_EQ(field.GetState(), InputState::Wrong);
-    Click(field, Pos2f{7.49f, 175.0f});
+    Click(field, kCheck, 13);
+    Click(field, kAway);
     EXPECT_EQ(field.GetState(), InputState::Wrong) << "a wrong verdict survives a click elsewhere";
-    Click(field, Pos2f{377.5f, 150.0f});
+    Click(field, kInBox);
     EXPECT_EQ(field.GetState(), InputState::Editing);
     EXPECT_EQ(field.GetText(), "12") << "reopening keeps the text";
-    Click(field, Pos2f{700.0f, 100.0f});
+    Click(field, kAway);
     EXPECT_EQ(field.GetState(), InputState::Idle);
 
     Click(field, kDelete);
@@ -90,6 +91,33 @@ TEST_F(InputNumberTest, ClicksMoveBetweenStatesAsThePlayerExpects) {
     field.Reset();
     EXPECT_EQ(field.GetState(), InputState::Idle);
     EXPECT_EQ(field.GetText(), "0");
+}
+
+TEST_F(InputNumberTest, GlyphsShowTheStateOnTheDarkBoxAndASolvedFieldHidesItsButtons) {
+    InputNumber field{NumberBase::Binary, kOrigin};
+    const struct {
+        std::function<void()> act;
+        Canvas::Color colour;
+        int glyphs;
+        bool buttons;
+    } steps[] = {
+        {[] {}, palette::kWhite, 1, true},
+        {[&] { Click(field, kInBox), Type(field, "101010101010"); }, palette::kBlue, 12, true},
+        {[&] { Click(field, kCheck, 2731); }, palette::kRed, 12, true},
+        {[&] { Click(field, kCheck, 2730); }, palette::kGreen, 12, false},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        Clear(0.15f, 0.15f, 0.15f);
+        field.Draw();
+        const GlyphRow row = ReadGlyphRow(Pos2f{347.5f, 155.0f});
+        EXPECT_EQ(row.count, step.glyphs);
+        EXPECT_TRUE(IsNear(row.color, PixelOf(step.colour))) << step.glyphs;
+        EXPECT_TRUE(IsNear(ReadPixel(8, 150), Pixel{26, 26, 26, 255}, 1)) << "the box";
+        for (const int x : {423, 375}) { // the plates of Check and Delete, below their icons
+            EXPECT_EQ(IsNear(ReadPixel(x, 205), PixelOf(palette::kPlate)), step.buttons) << x;
+        }
+    }
 }
 
 TEST_F(InputNumberTest, MissingImagesLeaveTenByTenButtonsThatStillWork) {
