@@ -4,7 +4,7 @@
 #include "tools/Palette.h"
 
 #include <filesystem>
-#include <functional>
+#include <map>
 
 namespace {
 
@@ -58,66 +58,50 @@ TEST_F(InputNumberTest, TypingKeepsToTheBaseDigitsAndLength) {
     }
 }
 
-TEST_F(InputNumberTest, ClicksMoveBetweenStatesAsThePlayerExpects) {
-    InputNumber field{NumberBase::Decimal, kOrigin};
-    Click(field, kCheck);
-    EXPECT_EQ(field.GetState(), InputState::Wrong) << "0 is never the number";
-    Click(field, kInBox);
-    EXPECT_EQ(field.GetState(), InputState::Editing);
-    Type(field, "12");
-    Click(field, kCheck, 13);
-    Click(field, kAway);
-    EXPECT_EQ(field.GetState(), InputState::Wrong) << "a wrong verdict survives a click elsewhere";
-    Click(field, kInBox);
-    EXPECT_EQ(field.GetState(), InputState::Editing);
-    EXPECT_EQ(field.GetText(), "12") << "reopening keeps the text";
-    Click(field, kAway);
-    EXPECT_EQ(field.GetState(), InputState::Idle);
-
-    Click(field, kDelete);
-    EXPECT_EQ(field.GetText(), "0");
-    Click(field, kInBox);
-    Type(field, "13");
-    Click(field, kCheck, 13);
-    EXPECT_EQ(field.GetState(), InputState::Correct);
-
-    // Solved fields ignore the box, the buttons and keys until a Reset.
-    Click(field, kInBox);
-    Type(field, "4");
-    Click(field, kDelete);
-    EXPECT_FALSE(field.IsCheckClicked(kCheck));
-    EXPECT_EQ(field.GetState(), InputState::Correct);
-    EXPECT_EQ(field.GetText(), "13");
-    field.Reset();
-    EXPECT_EQ(field.GetState(), InputState::Idle);
-    EXPECT_EQ(field.GetText(), "0");
-}
-
-TEST_F(InputNumberTest, GlyphsShowTheStateOnTheDarkBoxAndASolvedFieldHidesItsButtons) {
+// After each click (and keys), the state and text, and what the player sees of them: the glyphs
+// in the state's colour, and the buttons unless the field is solved.
+TEST_F(InputNumberTest, ClicksMoveBetweenStatesThatShowInTheGlyphsColour) {
     InputNumber field{NumberBase::Binary, kOrigin};
     const struct {
-        std::function<void()> act;
-        Canvas::Color colour;
-        int glyphs;
-        bool buttons;
+        Pos2f click;
+        const char* keys;
+        int number;
+        const char* after;
     } steps[] = {
-        {[] {}, palette::kWhite, 1, true},
-        {[&] { Click(field, kInBox), Type(field, "101010101010"); }, palette::kBlue, 12, true},
-        {[&] { Click(field, kCheck, 2731); }, palette::kRed, 12, true},
-        {[&] { Click(field, kCheck, 2730); }, palette::kGreen, 12, false},
+        {kCheck, "", 1, "W0"}, // 0 is never the number
+        {kInBox, "1100", 0, "E1100"},
+        {kCheck, "", 13, "W1100"},
+        {kAway, "", 0, "W1100"},  // a wrong verdict survives a click elsewhere
+        {kInBox, "", 0, "E1100"}, // and reopens with its text
+        {kAway, "", 0, "I1100"},
+        {kDelete, "", 0, "I0"},
+        {kInBox, "101010101010", 0, "E101010101010"},
+        {kCheck, "", 2730, "C101010101010"},
+        {kInBox, "1", 0, "C101010101010"}, // a solved field ignores keys and clicks
+        {kDelete, "", 0, "C101010101010"},
+        {kCheck, "", 1, "C101010101010"},
     };
-    for (const auto& step : steps) {
-        step.act();
+    const std::map<char, Canvas::Color> colours{{'E', palette::kBlue},
+                                                {'I', palette::kWhite},
+                                                {'C', palette::kGreen},
+                                                {'W', palette::kRed}};
+    for (const auto& [click, keys, number, after] : steps) {
+        Click(field, click, number);
+        Type(field, keys);
+        const std::string seen = "EICW"[static_cast<int>(field.GetState())] + field.GetText();
+        EXPECT_EQ(seen, after);
         Clear(0.15f, 0.15f, 0.15f);
         field.Draw();
         const GlyphRow row = ReadGlyphRow(Pos2f{347.5f, 155.0f});
-        EXPECT_EQ(row.count, step.glyphs);
-        EXPECT_TRUE(IsNear(row.color, PixelOf(step.colour))) << step.glyphs;
-        EXPECT_TRUE(IsNear(ReadPixel(8, 150), Pixel{26, 26, 26, 255}, 1)) << "the box";
+        EXPECT_EQ(row.count, static_cast<int>(field.GetText().size())) << after;
+        EXPECT_TRUE(IsNear(row.color, PixelOf(colours.at(after[0])))) << after;
+        EXPECT_TRUE(IsNear(ReadPixel(8, 150), Pixel{26, 26, 26, 255}, 1)) << "the dark box";
         for (const int x : {423, 375}) { // the plates of Check and Delete, below their icons
-            EXPECT_EQ(IsNear(ReadPixel(x, 205), PixelOf(palette::kPlate)), step.buttons) << x;
+            EXPECT_EQ(IsNear(ReadPixel(x, 205), PixelOf(palette::kPlate)), after[0] != 'C') << x;
         }
     }
+    field.Reset();
+    EXPECT_TRUE(field.GetState() == InputState::Idle && field.GetText() == "0");
 }
 
 TEST_F(InputNumberTest, MissingImagesLeaveTenByTenButtonsThatStillWork) {

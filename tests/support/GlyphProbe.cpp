@@ -17,6 +17,14 @@ bool IsNear(const Pixel& pixel, const Pixel& color, int tolerance) {
            std::abs(pixel.b - color.b) <= tolerance;
 }
 
+int CountPixels(int x, int y, int w, int h, const Pixel& color) {
+    std::vector<Pixel> pixels(static_cast<size_t>(w * h));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(),
+                                          [&](const Pixel& p) { return IsNear(p, color); }));
+}
+
 Pixel PixelOf(const Canvas::Color& color) {
     const auto byte = [](float c) { return static_cast<std::uint8_t>(std::lround(c * 255.0f)); };
     return Pixel{byte(color.r), byte(color.g), byte(color.b), 255};

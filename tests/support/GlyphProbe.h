@@ -13,5 +13,7 @@ struct GlyphRow {
 
 GlyphRow ReadGlyphRow(const Pos2f& anchor);
 bool IsNear(const Pixel& pixel, const Pixel& color, int tolerance = 2);
+// How many pixels of the w x h block at (x, y) are near the colour.
+int CountPixels(int x, int y, int w, int h, const Pixel& color);
 // The framebuffer pixel an opaque artwork colour becomes.
 Pixel PixelOf(const Canvas::Color& color);
