@@ -4,7 +4,6 @@
 #include "game/InputNumber.h"
 #include "support/GLContextFixture.h"
 
-#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -14,11 +13,18 @@ namespace {
 const WindowSpec kSpec{"Numeral Dojo", 1350.0f, 345.0f, true};
 const Pos2f kAway{675.0f, 300.0f}; // between the labels: no box
 
-// A box by its edges, inclusive.
-struct Edges {
-    float left, bottom, right, top;
-    Pos2f Center() const { return {(left + right) / 2, (bottom + top) / 2}; }
+// The boxes of a panel from its origin (7.5 + 450 x panel, 285): the upper and lower field's
+// input box, Check and Delete (buttons are 32 x 32), and Refresh; with the panel's fields after
+// a click in each, as in Fields().
+const struct {
+    float x, y, w, h;
+    const char* hit;
+} kBoxes[] = {
+    {0, -135, 370, 50, "E1 I1"},  {0, -275, 370, 50, "I1 E1"}, {400, -85, 32, 32, "W1 I1"},
+    {400, -225, 32, 32, "I1 W1"}, {352, -85, 32, 32, "I0 I1"}, {352, -225, 32, 32, "I1 I0"},
+    {400, 15, 32, 32, "I0 I0"},
 };
+enum { kInput = 0, kDelete = 4 }; // + 1 for the lower field
 
 class GameTest : public GLContextFixture {
 protected:
@@ -42,38 +48,26 @@ protected:
         release.button = SDL_BUTTON_LEFT;
         game->OnMouseUp(release);
     }
+    // A click in the middle of a box of kBoxes.
+    void ClickIn(int panel, int box) {
+        const auto& b = kBoxes[box];
+        ClickAt({7.5f + 450.0f * static_cast<float>(panel) + b.x + b.w / 2, 285 + b.y + b.h / 2});
+    }
     void KeyUp(SDL_Keycode key) {
         SDL_KeyboardEvent e{};
         e.keysym.sym = key;
         game->OnKeyUp(e);
     }
-    const InputNumber& Field(int panel, int field) const {
-        const GivenNumber& p = game->GetPanel(static_cast<size_t>(panel));
-        return field == 0 ? p.GetFirstField() : p.GetSecondField();
-    }
     // Both fields of a panel as e.g. "E12 I0": state (Editing, Idle, Correct, Wrong), text.
     std::string Fields(int panel) const {
+        const GivenNumber& p = game->GetPanel(static_cast<size_t>(panel));
         std::string s;
-        for (const int f : {0, 1}) {
-            s += std::string{"EICW"[static_cast<int>(Field(panel, f).GetState())]} +
-                 Field(panel, f).GetText() + (f == 0 ? " " : "");
+        for (const InputNumber* f : {&p.GetFirstField(), &p.GetSecondField()}) {
+            s += (s.empty() ? "" : " ") + std::string{"EICW"[static_cast<int>(f->GetState())]} +
+                 f->GetText();
         }
         return s;
     }
-
-    // Where the boxes of a panel's fields and its Refresh button lie; the buttons are 32 x 32.
-    static float PanelX(int panel) { return 7.5f + 450.0f * static_cast<float>(panel); }
-    static float FieldY(int field) { return field == 0 ? 185.0f : 45.0f; }
-    static Edges Box(int panel, int field) {
-        return {PanelX(panel), FieldY(field) - 35, PanelX(panel) + 370, FieldY(field) + 15};
-    }
-    static Edges Check(int panel, int field) {
-        return {PanelX(panel) + 400, FieldY(field) + 15, PanelX(panel) + 432, FieldY(field) + 47};
-    }
-    static Edges Delete(int panel, int field) {
-        return {PanelX(panel) + 352, FieldY(field) + 15, PanelX(panel) + 384, FieldY(field) + 47};
-    }
-    static Edges Refresh(int panel) { return {PanelX(panel) + 400, 300, PanelX(panel) + 432, 332}; }
 
     std::optional<Game> game;
 };
@@ -87,35 +81,28 @@ TEST_F(GameTest, PanelsTakeTheirNumbersInBoardOrder) {
     }
 }
 
-// Every box of every field and Refresh button, clicked at its top-left and bottom-right corners
-// (whole pixels) and just beyond each side, with both fields of its panel idle and holding "1".
+// Every box of every panel, clicked at its top-left and bottom-right corners (whole pixels) and
+// just beyond each side, with both fields of the panel idle and holding "1".
 TEST_F(GameTest, EachBoxTakesClicksOnItsCornersAndNoneBesideThem) {
     for (int panel = 0; panel < 3; ++panel) {
-        const struct {
-            Edges edges;
-            const char* hit; // the panel's fields after a click in the box
-        } boxes[] = {
-            {Box(panel, 0), "E1 I1"},   {Box(panel, 1), "I1 E1"},    {Check(panel, 0), "W1 I1"},
-            {Check(panel, 1), "I1 W1"}, {Delete(panel, 0), "I0 I1"}, {Delete(panel, 1), "I1 I0"},
-            {Refresh(panel), "I0 I0"},
-        };
-        for (const auto& [e, hit] : boxes) {
-            const float l = std::ceil(e.left), b = std::ceil(e.bottom);
-            const float r = std::floor(e.right), t = std::floor(e.top);
+        for (const auto& box : kBoxes) {
+            const float left = 7.5f + 450.0f * static_cast<float>(panel) + box.x;
+            const float l = std::ceil(left), r = std::floor(left + box.w);
+            const float b = 285 + box.y, t = b + box.h;
             const std::pair<Pos2f, bool> probes[] = {
                 {{l, t}, true}, {{l - 1, t}, false}, {{l, t + 1}, false},
                 {{r, b}, true}, {{r + 1, b}, false}, {{r, b - 1}, false},
             };
             for (const auto& [p, inside] : probes) {
                 for (const int f : {0, 1}) {
-                    ClickAt(Delete(panel, f).Center());
-                    ClickAt(Box(panel, f).Center());
+                    ClickIn(panel, kDelete + f);
+                    ClickIn(panel, kInput + f);
                     KeyUp(SDLK_1);
                 }
                 ClickAt(kAway);
                 ASSERT_EQ(Fields(panel), "I1 I1");
                 ClickAt(p);
-                EXPECT_EQ(Fields(panel), inside ? hit : "I1 I1")
+                EXPECT_EQ(Fields(panel), inside ? box.hit : "I1 I1")
                     << "panel " << panel << ", click at " << p.x << ", " << p.y;
             }
         }
@@ -133,17 +120,17 @@ TEST_F(GameTest, DigitAndLetterKeysCountOnReleaseFromEitherRow) {
     }
     std::string typed; // each key after a 1 in the Binary panel's hexadecimal field
     for (const SDL_Keycode key : keys) {
-        ClickAt(Delete(1, 1).Center());
-        ClickAt(Box(1, 1).Center());
+        ClickIn(1, kDelete + 1);
+        ClickIn(1, kInput + 1);
         KeyUp(SDLK_1);
         KeyUp(key);
-        typed += (Field(1, 1).GetText() + ".").at(1);
+        typed += (Fields(1) + ".").at(5);
     }
     EXPECT_EQ(typed, "...0123456789..abcdef...1234567890.");
     SDL_KeyboardEvent press{};
     press.keysym.sym = SDLK_7;
     game->OnKeyDown(press);
-    EXPECT_EQ(Field(1, 1).GetText(), "1") << "a key counts when released, not pressed";
+    EXPECT_EQ(Fields(1), "I0 E1") << "a key counts when released, not pressed";
 }
 
 TEST_F(GameTest, OnlyLeftReleasesClickAndAtTheLastPointerPosition) {
