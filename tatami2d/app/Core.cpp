@@ -31,6 +31,7 @@ Core::~Core() {
 }
 
 void Core::Initialize() {
+    platform::RetainFreedHeap();
     platform::DisableConsoleClose();
 
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {

@@ -4,6 +4,7 @@
 #include "tatami2d/app/FrameClock.h"
 #include "tatami2d/app/FramePacer.h"
 #include "tatami2d/math/WindowSpec.h"
+#include "tatami2d/render/TextureLoadScope.h"
 
 #include <memory>
 
@@ -71,7 +72,13 @@ void Core::Run() {
         return;
     }
 
-    auto game = std::make_unique<Game>(windowSpec);
+    std::unique_ptr<Game> game;
+    {
+        // A game builds many textures from a few files: each is read once, and nothing
+        // of it is kept once the game stands.
+        const TextureLoadScope loads;
+        game = std::make_unique<Game>(windowSpec);
+    }
     const int height = static_cast<int>(windowSpec.height);
     FrameClock clock{maxElapsedSeconds};
     FramePacer pacer{FramePacer::Clock::now()};

@@ -15,6 +15,11 @@ void EnableHeapChecks();
 /// Print the debug heap's leak report, if the platform keeps one.
 void ReportLeaks();
 
+/// Keep freed heap memory in the process for reuse rather than handing it back to the
+/// system at each free. A software renderer frees and re-takes its per-frame buffers, and
+/// memory handed back costs a page fault per page every frame. Core does this first.
+void RetainFreedHeap();
+
 /// Grey out (or enable again) the Close command of the console window's system menu,
 /// so the console cannot be closed under a running game. Core does both.
 ///@{

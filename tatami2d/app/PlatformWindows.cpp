@@ -25,6 +25,9 @@ void ReportLeaks() {
     _CrtDumpMemoryLeaks();
 }
 
+// The process heap keeps freed blocks committed on its own.
+void RetainFreedHeap() {}
+
 void DisableConsoleClose() {
     SetConsoleCloseFlag(MF_GRAYED);
 }

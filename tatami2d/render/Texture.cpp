@@ -1,5 +1,7 @@
 #include "tatami2d/render/Texture.h"
 
+#include "tatami2d/render/TextureLoadScope.h"
+
 #include <cstdint>
 #include <cstring>
 #include <iostream>
@@ -103,27 +105,34 @@ Texture& Texture::operator=(Texture&& other) noexcept {
 
 void Texture::CreateFromImage(const std::string& path) {
     creationOk = true;
-    SDL_Surface* pSurface = IMG_Load(path.c_str());
+    TextureLoadScope* pLoads = TextureLoadScope::Live();
+    SDL_Surface* pSurface = pLoads != nullptr ? pLoads->LoadImage(path) : IMG_Load(path.c_str());
     if (pSurface == nullptr) {
         ReportSdlFailure("Texture::CreateFromImage, error when calling IMG_Load: ");
         creationOk = false;
         return;
     }
     CreateFromSurface(pSurface);
-    SDL_FreeSurface(pSurface);
+    if (pLoads == nullptr) {
+        SDL_FreeSurface(pSurface);
+    }
 }
 
 void Texture::CreateFromString(const std::string& text, const std::string& fontPath, int ptSize,
                                const ColorRGBA& color) {
     creationOk = true;
-    TTF_Font* pFont = TTF_OpenFont(fontPath.c_str(), ptSize);
+    TextureLoadScope* pLoads = TextureLoadScope::Live();
+    TTF_Font* pFont = pLoads != nullptr ? pLoads->OpenFont(fontPath, ptSize)
+                                        : TTF_OpenFont(fontPath.c_str(), ptSize);
     if (pFont == nullptr) {
         ReportSdlFailure("Texture::CreateFromString, error when calling TTF_OpenFont: ");
         creationOk = false;
         return;
     }
     CreateFromString(text, pFont, color);
-    TTF_CloseFont(pFont);
+    if (pLoads == nullptr) {
+        TTF_CloseFont(pFont);
+    }
 }
 
 void Texture::CreateFromString(const std::string& text, TTF_Font* pFont, const ColorRGBA& color) {
@@ -136,14 +145,22 @@ void Texture::CreateFromString(const std::string& text, TTF_Font* pFont, const C
 
     const SDL_Color textColor{ToChannel(color.r), ToChannel(color.g), ToChannel(color.b),
                               ToChannel(color.a)};
-    SDL_Surface* pSurface = TTF_RenderText_Blended(pFont, text.c_str(), textColor);
+    TextureLoadScope* pLoads = TextureLoadScope::Live();
+    if (pLoads != nullptr && !pLoads->IsOwnFont(pFont)) {
+        pLoads = nullptr;
+    }
+    SDL_Surface* pSurface = pLoads != nullptr
+                                ? pLoads->RenderText(pFont, text, textColor)
+                                : TTF_RenderText_Blended(pFont, text.c_str(), textColor);
     if (pSurface == nullptr) {
         ReportSdlFailure("Texture::CreateFromString, error when calling TTF_RenderText_Blended: ");
         creationOk = false;
         return;
     }
     CreateFromSurface(pSurface);
-    SDL_FreeSurface(pSurface);
+    if (pLoads == nullptr) {
+        SDL_FreeSurface(pSurface);
+    }
 }
 
 void Texture::CreateFromSurface(SDL_Surface* pSurface) {

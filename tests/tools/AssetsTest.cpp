@@ -75,6 +75,21 @@ TEST(Assets, CommittedImagesAreWhatTheGeneratorDraws) {
     fs::remove_all(out);
 }
 
+TEST(Assets, CommittedExampleAssetsAreWhatTheGeneratorMakes) {
+    const fs::path out =
+        fs::temp_directory_path() / ("dojo-example-assets-" + std::to_string(getpid()));
+    const std::string command = std::string{EXAMPLE_ASSET_GENERATOR} + " " + out.string();
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const fs::path examples{"examples"};
+    ExpectSameImage(examples / "sprites/assets/coin.png", out / "sprites/assets/coin.png");
+    for (const char* name : {"blip.wav", "drum.wav", "chime.wav", "music.wav"}) {
+        const fs::path sound = fs::path{"sound/assets"} / name;
+        EXPECT_EQ(ReadFile(examples / sound), ReadFile(out / sound))
+            << sound << " differs from the generator's output: rebuild the `assets` target";
+    }
+    fs::remove_all(out);
+}
+
 TEST(Assets, GlyphSheetsFitTheInputBoxAndKeepTransparentMargins) {
     for (const char* name : {"green.png", "red.png", "blue.png", "white.png"}) {
         const SurfacePtr raw{IMG_Load((kResources / name).c_str()), &SDL_FreeSurface};

@@ -3,7 +3,7 @@
 # Usage: FormatCheck.sh <project-root>
 set -euo pipefail
 cd "$1"
-mapfile -t files < <(find tatami2d game tools tests bench \
+mapfile -t files < <(find tatami2d game examples tools tests bench \
     -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 ((${#files[@]} > 0)) || { echo "no sources found" >&2; exit 1; }
 clang-format --dry-run --Werror "${files[@]}"

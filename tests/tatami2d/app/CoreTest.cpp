@@ -23,7 +23,36 @@ std::string RunLoop(Core& core, std::istringstream& in) {
     return testing::internal::GetCapturedStderr();
 }
 
+// Notes whether the textures a game makes while it is built can share their loads, and
+// whether that sharing has ended by its first frame, which quits.
+struct LoadProbe {
+    explicit LoadProbe(const WindowSpec&) { builtInScope = TextureLoadScope::Live() != nullptr; }
+    void OnKeyDown(const SDL_KeyboardEvent&) {}
+    void OnKeyUp(const SDL_KeyboardEvent&) {}
+    void OnMouseMotion(const SDL_MouseMotionEvent&) {}
+    void OnMouseDown(const SDL_MouseButtonEvent&) {}
+    void OnMouseUp(const SDL_MouseButtonEvent&) {}
+    void Update(float) {
+        scopeAtFirstFrame = TextureLoadScope::Live() != nullptr;
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+    }
+    void Draw() const {}
+
+    static inline bool builtInScope = false;
+    static inline bool scopeAtFirstFrame = true;
+};
+
 } // namespace
+
+TEST(Core, TheGameIsBuiltSharingLoadsThatEndBeforeItsFirstFrame) {
+    Core core{kSpec};
+    ASSERT_TRUE(core.IsInitialized());
+    core.Run<LoadProbe>();
+    EXPECT_TRUE(LoadProbe::builtInScope);
+    EXPECT_FALSE(LoadProbe::scopeAtFirstFrame);
+}
 
 TEST(Core, OpensTheWindowWithAPixelProjectionFromTheFloatSize) {
     Core core{kSpec};

@@ -14,3 +14,15 @@ std::vector<Sint16> WriteBeep(const std::string& path) {
         .write(reinterpret_cast<const char*>(beep.data()), bytes);
     return beep;
 }
+
+Bursts FindBursts(const std::vector<Sint16>& mixed) {
+    Bursts bursts;
+    for (std::size_t i = 0; i < mixed.size(); ++i) {
+        if (SDL_abs(mixed[i]) > 1000 && !bursts.empty() && i / 2 < bursts.back().second + 64) {
+            bursts.back().second = i / 2 + 1;
+        } else if (SDL_abs(mixed[i]) > 1000) {
+            bursts.emplace_back(i / 2, i / 2 + 1);
+        }
+    }
+    return bursts;
+}

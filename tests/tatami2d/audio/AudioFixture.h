@@ -17,6 +17,11 @@ constexpr std::size_t kToneFrames = 2205;
 // Writes kToneFrames at a constant level, then as many silent frames, as a WAV file.
 std::vector<Sint16> WriteBeep(const std::string& path);
 
+// [first, end) of each audible run of frames (a sample above 1000) in interleaved stereo
+// samples; a quiet stretch under 64 frames belongs to the run.
+using Bursts = std::vector<std::pair<std::size_t, std::size_t>>;
+Bursts FindBursts(const std::vector<Sint16>& mixed);
+
 inline bool WaitUntil(const std::function<bool()>& condition) {
     for (int i = 0; i < 10000 && !condition(); ++i) {
         SDL_Delay(2);
@@ -49,18 +54,11 @@ protected:
         mixed.resize(std::filesystem::file_size(output) / 2);
         std::ifstream{output, std::ios::binary}.read(reinterpret_cast<char*>(mixed.data()),
                                                      std::streamsize(2 * mixed.size()));
-        for (std::size_t i = 0; i < mixed.size(); ++i) {
-            if (SDL_abs(mixed[i]) > 1000 && !bursts.empty() && i / 2 < bursts.back().second + 64) {
-                bursts.back().second = i / 2 + 1;
-            } else if (SDL_abs(mixed[i]) > 1000) {
-                bursts.emplace_back(i / 2, i / 2 + 1);
-            }
-        }
+        bursts = FindBursts(mixed);
     }
 
     const std::string scratch = testing::TempDir() + "dojo-audio-" + std::to_string(getpid()) + "/";
     const std::string output = scratch + "output.raw";
     std::vector<Sint16> mixed; // interleaved stereo frames
-    // [first, end) of each audible run of frames; a quiet stretch under 64 frames belongs to it.
-    std::vector<std::pair<std::size_t, std::size_t>> bursts;
+    Bursts bursts;
 };

@@ -2,8 +2,11 @@
 
 #include "support/GLContextFixture.h"
 #include "support/TestImages.h"
+#include "tatami2d/render/TextureLoadScope.h"
 
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <regex>
 #include <vector>
@@ -130,4 +133,48 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
     EXPECT_EQ(boundName(*target), name);
     target.reset();
     EXPECT_FALSE(glIsTexture(name));
+}
+
+// Files vanish while textures are still being made from them: only what the scope kept lets
+// the later textures succeed, and once it ends nothing of it is left.
+TEST_F(TextureTest, ALoadScopeReadsEachFileOnceAndKeepsNothingAfterwards) {
+    TempImage image = SaveImage("s.png", 4, 2, SDL_PIXELFORMAT_RGBA32, [](int, int) {
+        return SDL_Color{0, 0, 255, 255};
+    });
+    const std::string font = image.path + ".ttf";
+    std::filesystem::copy_file("Resources/Baloo.ttf", font);
+    testing::internal::CaptureStderr();
+    {
+        const TextureLoadScope loads;
+        const Texture first{image.path};
+        const Texture firstText{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
+        std::remove(image.path.c_str());
+        std::remove(font.c_str());
+        const Texture second{image.path};
+        const Texture secondText{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
+        const Texture otherSize{"1", font, 21, ColorRGBA{1, 1, 1, 1}};
+        EXPECT_TRUE(second.IsCreationOk() && secondText.IsCreationOk());
+        EXPECT_FALSE(otherSize.IsCreationOk()) << "each size is a font of its own";
+        EXPECT_EQ(second.GetWidth(), 4.0f);
+        EXPECT_EQ(secondText.GetHeight(), firstText.GetHeight());
+        const auto boundName = [](const Texture& texture) {
+            texture.Draw(Pos2f{0, 0}, Box2f{});
+            GLint name = 0;
+            glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+            return name;
+        };
+        EXPECT_NE(boundName(first), boundName(second)) << "each owns its own OpenGL texture";
+        Clear(0, 0, 0);
+        second.Draw(Pos2f{10, 10}, Box2f{});
+        EXPECT_EQ(At(13, 11), 0x0000FF);
+    }
+    EXPECT_EQ(TextureLoadScope::Live(), nullptr);
+    const Texture afterwards{image.path};
+    const Texture textAfterwards{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
+    EXPECT_FALSE(afterwards.IsCreationOk() || textAfterwards.IsCreationOk());
+    EXPECT_TRUE(std::regex_match(
+        testing::internal::GetCapturedStderr(),
+        std::regex{"Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
+                   "Texture::CreateFromImage, error when calling IMG_Load: .+\n"
+                   "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"}));
 }

@@ -1,0 +1,11 @@
+#include "SoundDemo.h"
+#include "tatami2d/app/Core.h"
+
+#include <memory>
+
+int main(int /*argc*/, char* /*argv*/[]) {
+    auto core = std::make_unique<Core>(WindowSpec{"Tatami2D: sound", 640.0f, 480.0f, true});
+    core->Run<SoundDemo>();
+    core.reset();
+    return 0;
+}

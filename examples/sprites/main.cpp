@@ -1,0 +1,12 @@
+#include "SpritesDemo.h"
+#include "tatami2d/app/Core.h"
+
+#include <memory>
+
+int main(int /*argc*/, char* /*argv*/[]) {
+    auto core =
+        std::make_unique<Core>(WindowSpec{"Tatami2D: sprites and text", 640.0f, 480.0f, true});
+    core->Run<SpritesDemo>();
+    core.reset();
+    return 0;
+}
