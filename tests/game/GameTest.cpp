@@ -2,6 +2,7 @@
 
 #include "game/GivenNumber.h"
 #include "game/InputNumber.h"
+#include "support/AllocationCounter.h"
 #include "support/GLContextFixture.h"
 
 #include <cmath>
@@ -172,4 +173,15 @@ TEST_F(GameTest, TheGridIsDrawnOverThePanelsAlongTheWindowsEdges) {
         EXPECT_EQ(p.r + p.g + p.b == 0, line) << x << ", " << y;
     }
     EXPECT_EQ(ReadPixel(675, 120).g, 38) << "dark grey board";
+}
+
+TEST_F(GameTest, SteadyFramesAllocateNothing) {
+    ClickIn(1, kInput); // a field being edited, as in play; the numbers are formed every frame
+    game->Draw();       // the driver builds its shaders on first use
+    const std::size_t before = HeapAllocationCount();
+    for (int frame = 0; frame < 300; ++frame) {
+        game->Update(0.016f);
+        game->Draw();
+    }
+    EXPECT_EQ(HeapAllocationCount() - before, 0u);
 }

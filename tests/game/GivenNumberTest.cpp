@@ -72,9 +72,8 @@ TEST_F(GivenNumberTest, DrawsItsLabelsNumberFieldsAndRefreshInTheirPlaces) {
     const GivenNumber panel{NumberBase::Binary, kOrigin};
     Clear(0.15f, 0.15f, 0.15f);
     panel.Draw();
-    const GlyphRow row = ReadGlyphRow(Pos2f{347.5f, 255.0f});
-    EXPECT_EQ(row.count, static_cast<int>(panel.ToBaseString(panel.GetNumber()).size()));
-    EXPECT_TRUE(IsNear(row.color, PixelOf(palette::kGreen)));
+    EXPECT_EQ(GlyphsIn(Pos2f{347.5f, 255.0f}, palette::kGreen),
+              static_cast<int>(panel.ToBaseString(panel.GetNumber()).size()));
     // Text in the game's green: the panel's label and radix, then the upper field's above its
     // box; the boxes and Refresh's plate.
     const Pixel text{98, 146, 99, 255};

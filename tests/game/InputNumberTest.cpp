@@ -92,9 +92,9 @@ TEST_F(InputNumberTest, ClicksMoveBetweenStatesThatShowInTheGlyphsColour) {
         EXPECT_EQ(seen, after);
         Clear(0.15f, 0.15f, 0.15f);
         field.Draw();
-        const GlyphRow row = ReadGlyphRow(Pos2f{347.5f, 155.0f});
-        EXPECT_EQ(row.count, static_cast<int>(field.GetText().size())) << after;
-        EXPECT_TRUE(IsNear(row.color, PixelOf(colours.at(after[0])))) << after;
+        EXPECT_EQ(GlyphsIn(Pos2f{347.5f, 155.0f}, colours.at(after[0])),
+                  static_cast<int>(field.GetText().size()))
+            << after;
         EXPECT_TRUE(IsNear(ReadPixel(8, 150), Pixel{26, 26, 26, 255}, 1)) << "the dark box";
         for (const int x : {423, 375}) { // the plates of Check and Delete, below their icons
             EXPECT_EQ(IsNear(ReadPixel(x, 205), PixelOf(palette::kPlate)), after[0] != 'C') << x;
