@@ -6,8 +6,7 @@
 # Usage: FailedStartUpWaitsForAKey.sh <game-executable> <artifact-folder>
 source "$(dirname "$0")/lib.sh"
 
-game="$1"
-artifacts="$2"
+game="$1" artifacts="$2"
 mkdir -p "$artifacts"
 
 # expect_failed_start_up <name> <message after "error when calling "> <env arguments...>
@@ -38,7 +37,7 @@ expect_failed_start_up() {
         fail "$name: the game kept waiting after a character"
     wait "$GAME_PID" || status=$?
     GAME_PID=""
-    [[ $status -eq 0 ]] || fail "$name: exit code $status, expected 0"
+    ((status == 0)) || fail "$name: exit code $status, expected 0"
     rm -f "$fifo"
 }
 

@@ -4,18 +4,11 @@
 
 set -euo pipefail
 
-GAME_PID=""
-GAME_STDERR=""
-SHOT=""
-WINDOW_X=0
-WINDOW_Y=0
+GAME_PID="" GAME_STDERR="" SHOT="" WINDOW_X=0 WINDOW_Y=0
 
 fail() {
     echo "FAIL: $*" >&2
-    if [[ -n "$GAME_STDERR" && -s "$GAME_STDERR" ]]; then
-        echo "--- game stderr ---" >&2
-        cat "$GAME_STDERR" >&2
-    fi
+    [[ -s "$GAME_STDERR" ]] && { echo "--- game stderr ---" && cat "$GAME_STDERR"; } >&2
     [[ -n "$GAME_PID" ]] && kill -KILL "$GAME_PID" 2>/dev/null || true
     exit 1
 }
@@ -31,8 +24,7 @@ start_game() {
     window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Numeral Dojo$' | head -n 1) ||
         fail "no window titled 'Numeral Dojo' appeared"
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    WINDOW_X=$X
-    WINDOW_Y=$Y
+    WINDOW_X=$X WINDOW_Y=$Y
     [[ "$WIDTH" == 1350 && "$HEIGHT" == 345 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 1350x345"
     sleep 1 # a few frames
 }
@@ -42,29 +34,12 @@ click_at() {
     sleep 0.15
 }
 
-press() {
-    xdotool key --delay 40 "$@"
-    sleep 0.15
-}
-
 # look <png>: a screenshot of the window; later checks read it.
 look() {
     sleep 0.2
     SHOT="$1"
     import -window root -crop "1350x345+${WINDOW_X}+${WINDOW_Y}" +repage "$SHOT" ||
         fail "screenshot failed"
-}
-
-# crop <x> <y> <w> <h>: the part of the last look with its bottom-left corner at (x, y).
-crop() {
-    convert "$SHOT" -crop "${3}x${4}+${1}+$((345 - $2 - $4))" +repage "$5"
-}
-
-# expect_pixel <x> <y> <#rrggbb> <what>
-expect_pixel() {
-    local got
-    got=$(convert "$SHOT" -crop "1x1+$1+$((344 - $2))" -depth 8 -format '#%[hex:u.p]' info:)
-    [[ "${got:0:7}" == "$3" ]] || fail "$4: pixel ($1, $2) is $got, not $3"
 }
 
 # glyphs <#rrggbb> <x> <y>: how many 24 x 40 glyph slots, 29 apart leftwards from the one

@@ -1,5 +1,6 @@
 #include "game/GivenNumber.h"
 
+#include "game/DigitRow.h"
 #include "game/InputNumber.h"
 #include "support/GlyphProbe.h"
 #include "tools/Palette.h"
@@ -40,6 +41,11 @@ TEST_F(GivenNumberTest, DigitStringsAndAnswerChecksAgreeForEveryNumber) {
     EXPECT_EQ(hex.ToBaseString(10), "A");
     EXPECT_EQ(hex.ToBaseString(16), "10");
     EXPECT_EQ(hex.ToBaseString(4095), "FFF");
+    // Glyph frames: a digit's value, whatever the letter's case.
+    const std::string digits = "0123456789ABCDEFabcdef";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        EXPECT_EQ(digitrow::GlyphIndex(digits[i]), i < 16 ? int(i) : int(i) - 6) << digits[i];
+    }
 }
 
 TEST_F(GivenNumberTest, NumbersComeFromTheSharedGeneratorOnlyAtBuildAndRefresh) {
@@ -61,12 +67,22 @@ TEST_F(GivenNumberTest, NumbersComeFromTheSharedGeneratorOnlyAtBuildAndRefresh) 
     }
 }
 
-TEST_F(GivenNumberTest, TheNumberIsDrawnInGreenRightAlignedAtItsAnchor) {
+TEST_F(GivenNumberTest, DrawsItsLabelsNumberFieldsAndRefreshInTheirPlaces) {
     std::srand(3);
     const GivenNumber panel{NumberBase::Binary, kOrigin};
     Clear(0.15f, 0.15f, 0.15f);
     panel.Draw();
-    const GlyphRow row = ReadGlyphRow(Pos2f{347.5f, 255.0f});
-    EXPECT_EQ(row.count, static_cast<int>(panel.ToBaseString(panel.GetNumber()).size()));
-    EXPECT_TRUE(IsNear(row.color, PixelOf(palette::kGreen)));
+    EXPECT_EQ(GlyphsIn(Pos2f{347.5f, 255.0f}, palette::kGreen),
+              static_cast<int>(panel.ToBaseString(panel.GetNumber()).size()));
+    // Text in the game's green: the panel's label and radix, then the upper field's above its
+    // box; the boxes and Refresh's plate.
+    const Pixel text{98, 146, 99, 255};
+    EXPECT_GT(CountPixels(8, 286, 300, 50, text), 200) << "Binary";
+    EXPECT_GT(CountPixels(378, 236, 30, 30, text), 20) << "2";
+    EXPECT_GT(CountPixels(8, 201, 300, 40, text), 200) << "Decimal";
+    EXPECT_GT(CountPixels(378, 136, 30, 30, text), 20) << "10";
+    for (const auto& [x, y] : {std::pair{8, 150}, {8, 10}}) {
+        EXPECT_TRUE(IsNear(ReadPixel(x, y), Pixel{26, 26, 26, 255}, 1)) << y;
+    }
+    EXPECT_TRUE(IsNear(ReadPixel(423, 305), PixelOf(palette::kPlate)));
 }

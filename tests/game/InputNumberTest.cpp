@@ -1,17 +1,20 @@
 #include "game/InputNumber.h"
 
-#include "support/GLContextFixture.h"
+#include "support/GlyphProbe.h"
+#include "tools/Palette.h"
 
 #include <filesystem>
+#include <map>
 
 namespace {
 
 // A field at (7.5, 185): box (7.5, 150)-(377.5, 200), Check from (407.5, 200), Delete from
-// (359.5, 200), both 32 x 32.
+// (359.5, 200), both 32 x 32; the glyphs right-aligned at (347.5, 155).
 const Pos2f kOrigin{7.5f, 185.0f};
 const Pos2f kInBox{190.0f, 175.0f};
-const Pos2f kCheck{407.5f, 200.0f};
-const Pos2f kDelete{359.5f, 200.0f};
+const Pos2f kCheck{423.0f, 216.0f};
+const Pos2f kDelete{375.0f, 216.0f};
+const Pos2f kAway{700.0f, 100.0f};
 
 class InputNumberTest : public GLContextFixture {
 protected:
@@ -55,41 +58,50 @@ TEST_F(InputNumberTest, TypingKeepsToTheBaseDigitsAndLength) {
     }
 }
 
-TEST_F(InputNumberTest, ClicksMoveBetweenStatesAsThePlayerExpects) {
-    InputNumber field{NumberBase::Decimal, kOrigin};
-    Click(field, kCheck);
-    EXPECT_EQ(field.GetState(), InputState::Wrong) << "0 is never the number";
-
-    Click(field, Pos2f{7.5f, 150.0f});
-    EXPECT_EQ(field.GetState(), InputState::Editing) << "the box's edge counts as inside";
-    Type(field, "12");
-    Click(field, Pos2f{439.5f, 232.0f}, 13);
-    EXPECT_EQ(field.GetState(), InputState::Wrong);
-    Click(field, Pos2f{7.49f, 175.0f});
-    EXPECT_EQ(field.GetState(), InputState::Wrong) << "a wrong verdict survives a click elsewhere";
-    Click(field, Pos2f{377.5f, 150.0f});
-    EXPECT_EQ(field.GetState(), InputState::Editing);
-    EXPECT_EQ(field.GetText(), "12") << "reopening keeps the text";
-    Click(field, Pos2f{700.0f, 100.0f});
-    EXPECT_EQ(field.GetState(), InputState::Idle);
-
-    Click(field, kDelete);
-    EXPECT_EQ(field.GetText(), "0");
-    Click(field, kInBox);
-    Type(field, "13");
-    Click(field, kCheck, 13);
-    EXPECT_EQ(field.GetState(), InputState::Correct);
-
-    // Solved fields ignore the box, the buttons and keys until a Reset.
-    Click(field, kInBox);
-    Type(field, "4");
-    Click(field, kDelete);
-    EXPECT_FALSE(field.IsCheckClicked(kCheck));
-    EXPECT_EQ(field.GetState(), InputState::Correct);
-    EXPECT_EQ(field.GetText(), "13");
+// After each click (and keys), the state and text, and what the player sees of them: the glyphs
+// in the state's colour, and the buttons unless the field is solved.
+TEST_F(InputNumberTest, ClicksMoveBetweenStatesThatShowInTheGlyphsColour) {
+    InputNumber field{NumberBase::Binary, kOrigin};
+    const struct {
+        Pos2f click;
+        const char* keys;
+        int number;
+        const char* after;
+    } steps[] = {
+        {kCheck, "", 1, "W0"}, // 0 is never the number
+        {kInBox, "1100", 0, "E1100"},
+        {kCheck, "", 13, "W1100"},
+        {kAway, "", 0, "W1100"},  // a wrong verdict survives a click elsewhere
+        {kInBox, "", 0, "E1100"}, // and reopens with its text
+        {kAway, "", 0, "I1100"},
+        {kDelete, "", 0, "I0"},
+        {kInBox, "101010101010", 0, "E101010101010"},
+        {kCheck, "", 2730, "C101010101010"},
+        {kInBox, "1", 0, "C101010101010"}, // a solved field ignores keys and clicks
+        {kDelete, "", 0, "C101010101010"},
+        {kCheck, "", 1, "C101010101010"},
+    };
+    const std::map<char, Canvas::Color> colours{{'E', palette::kBlue},
+                                                {'I', palette::kWhite},
+                                                {'C', palette::kGreen},
+                                                {'W', palette::kRed}};
+    for (const auto& [click, keys, number, after] : steps) {
+        Click(field, click, number);
+        Type(field, keys);
+        const std::string seen = "EICW"[static_cast<int>(field.GetState())] + field.GetText();
+        EXPECT_EQ(seen, after);
+        Clear(0.15f, 0.15f, 0.15f);
+        field.Draw();
+        EXPECT_EQ(GlyphsIn(Pos2f{347.5f, 155.0f}, colours.at(after[0])),
+                  static_cast<int>(field.GetText().size()))
+            << after;
+        EXPECT_TRUE(IsNear(ReadPixel(8, 150), Pixel{26, 26, 26, 255}, 1)) << "the dark box";
+        for (const int x : {423, 375}) { // the plates of Check and Delete, below their icons
+            EXPECT_EQ(IsNear(ReadPixel(x, 205), PixelOf(palette::kPlate)), after[0] != 'C') << x;
+        }
+    }
     field.Reset();
-    EXPECT_EQ(field.GetState(), InputState::Idle);
-    EXPECT_EQ(field.GetText(), "0");
+    EXPECT_TRUE(field.GetState() == InputState::Idle && field.GetText() == "0");
 }
 
 TEST_F(InputNumberTest, MissingImagesLeaveTenByTenButtonsThatStillWork) {

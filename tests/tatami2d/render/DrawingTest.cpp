@@ -79,15 +79,18 @@ TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
     FillEllipse(0, 0, 5, 20);
     DrawArc(Pos2f{100, 50}, 10, 10, 0.0f, 3.1415927f, 2.0f);
     FillArc(100, 50, 10, 10, 0.0f, 3.1415927f);
-    // A step of 2 pi or more ends a ring at once; radii 0 shrink an arc to its two ends.
+    // A step of 2 pi or more ends a ring at once; radii 0 shrink an arc to its two ends, equal
+    // angles to its one.
     DrawEllipse(0, 0, 0.5f, 0.5f, 1.0f);
     FillEllipse(0, 0, 0.25f, 0.25f);
     FillArc(0, 0, 0, 0, 0.0f, 1.0f);
+    DrawArc(0, 0, 10, 10, 1.0f, 1.0f, 1.0f);
     // Large ones in full: the float angle's rounding, not 2 x 40,000 or 1e5 x 10 / pi, decides.
     DrawEllipse(0, 0, 40000, 1, 1.0f);
     DrawArc(0, 0, 10, 10, 0.0f, 1e5f, 1.0f);
     EXPECT_EQ(rec.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
-                         "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_LOOP(79978) LINE_STRIP(319381)");
+                         "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_STRIP(1) LINE_LOOP(79978) "
+                         "LINE_STRIP(319381)");
 }
 
 TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
@@ -96,16 +99,24 @@ TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     DrawLine(0, 0, 1, 1, 5.0f);
     GLCallRecorder rec;
     DrawRect(0, 0, 0, 10, 1.0f);
+    DrawRect(0, 0, 10, 0, 1.0f);
     DrawRect(Box2f{0, 0, 10, 10}, 0.0f);
     FillRect(Pos2f{0, 0}, 10, -1);
+    FillRect(0, 0, 0, 10);
     DrawEllipse(0, 0, 10, 10, 0.0f);
-    FillEllipse(Oval2f{0, 0, nan, 5});
+    DrawEllipse(0, 0, 0, 10, 1.0f);
+    DrawEllipse(0, 0, 10, 0, 1.0f);
+    FillEllipse(Oval2f{0, 0, 0, 5});
+    FillEllipse(0, 0, 5, nan);
     DrawArc(0, 0, 10, 10, 1.0f, 0.5f, 2.0f);
     FillArc(Pos2f{0, 0}, -10, -20, 0.0f, 1.0f);
     GLfloat width = 0;
     glGetFloatv(GL_LINE_WIDTH, &width);
     EXPECT_EQ(rec.trace, "");
     EXPECT_EQ(width, 5.0f);
+    // Any size above 0 is drawn.
+    DrawRect(0, 0, 0.5f, 0.5f, 0.5f);
+    FillRect(0, 0, 0.5f, 0.5f);
     // Each stops where its step no longer moves the angle; arcs still end at tillAngle.
     FillEllipse(0, 0, inf, 1);
     DrawArc(0, 0, 1, inf, -1e6f, 1e6f, 1.0f);
@@ -114,7 +125,8 @@ TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     DrawArc(0, 0, 10, 10, nan, 1.0f, 1.0f);
     FillArc(0, 0, nan, nan, 0.0f, 1.0f);
     EXPECT_EQ(rec.trace,
-              "POLYGON(1) LINE_STRIP(2) POLYGON(3) LINE_STRIP(2) LINE_STRIP(1) POLYGON(3)");
+              "LINE_LOOP(4) POLYGON(4) POLYGON(1) LINE_STRIP(2) POLYGON(3) LINE_STRIP(2) "
+              "LINE_STRIP(1) POLYGON(3)");
 }
 
 TEST_F(Drawing, DrawingAllocatesNothing) {

@@ -40,29 +40,34 @@ struct TextureTest : GLContextFixture {
 };
 
 TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
-    TempImage indexedFile =
-        SaveImage("p.png", 5, 3, SDL_PIXELFORMAT_INDEX8, [](int, int) { return SDL_Color{}; });
+    const auto none = [](int, int) { return SDL_Color{}; };
+    TempImage indexedFile = SaveImage("p.png", 5, 3, SDL_PIXELFORMAT_INDEX8, none);
+    TempImage goodFile = SaveImage("g.png", 1, 1, SDL_PIXELFORMAT_RGBA32, none);
+    const Texture good{goodFile.path}; // holds OpenGL's first name, which no failure may delete
     testing::internal::CaptureStderr();
-    const Texture missing{"Resources/no-such-image.png"};
-    const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
-    const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
-    const Texture indexed{indexedFile.path};
-    const std::string errors = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(std::regex_match(
-        errors, std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
-                           "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
-                           "Texture::CreateFromString, invalid TTF_Font pointer\n"
-                           "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
-                           "Use 32 bit or 24 bit images\\.\n"}))
-        << errors;
-    EXPECT_FALSE(missing.IsCreationOk() || noFont.IsCreationOk() || nullFont.IsCreationOk() ||
-                 indexed.IsCreationOk());
-    EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
-    Clear(0, 0, 0);
-    missing.Draw(Pos2f{100, 50}, Box2f{});
-    EXPECT_EQ(At(109, 59), 0xFF00FF);
-    EXPECT_EQ(At(110, 59), 0);
-    EXPECT_EQ(At(109, 60), 0);
+    {
+        const Texture missing{"Resources/no-such-image.png"};
+        const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
+        const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
+        const Texture indexed{indexedFile.path};
+        const std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(std::regex_match(
+            errors, std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
+                               "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
+                               "Texture::CreateFromString, invalid TTF_Font pointer\n"
+                               "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
+                               "Use 32 bit or 24 bit images\\.\n"}))
+            << errors;
+        EXPECT_FALSE(missing.IsCreationOk() || noFont.IsCreationOk() || nullFont.IsCreationOk() ||
+                     indexed.IsCreationOk());
+        EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
+        Clear(0, 0, 0);
+        missing.Draw(Pos2f{100, 50}, Box2f{});
+        EXPECT_EQ(At(109, 59), 0xFF00FF);
+        EXPECT_EQ(At(110, 59), 0);
+        EXPECT_EQ(At(109, 60), 0);
+    }
+    EXPECT_TRUE(glIsTexture(1));
 }
 
 // Rows of odd-width 3-byte images are padded to 4 bytes, rows of rendered text (4 bytes, blue
@@ -71,6 +76,8 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     const auto paint = [](int x, int y) {
         return SDL_Color{Uint8(x * 30), Uint8(y * 70), Uint8(200 - x), 255};
     };
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 2); // an unpack state of the caller's, to be kept
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 3);
     for (const char* name : {"rgb.png", "bgr.bmp"}) { // PNG loads red first, BMP blue first
         for (int width : {5, 7}) {
             TempImage file = SaveImage(name, width, 3, SDL_PIXELFORMAT_RGB24, paint);
@@ -86,6 +93,10 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     ASSERT_NE(pText->pitch, pText->w * 4) << "the case under test has padded rows";
     text.Draw(Pos2f{0, 0}, Box2f{});
     EXPECT_TRUE(BoundTextureHolds(pText)) << "channels truncate: 0.5 gives 127";
+    GLint alignment = 0, rowLength = 0;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+    glGetIntegerv(GL_UNPACK_ROW_LENGTH, &rowLength);
+    EXPECT_TRUE(alignment == 2 && rowLength == 3);
 }
 
 TEST_F(TextureTest, DrawsUprightUntintedAtItsSizeOrIntoABox) {
