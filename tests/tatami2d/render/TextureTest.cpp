@@ -110,12 +110,15 @@ TEST_F(TextureTest, DrawsUprightUntintedAtItsSizeOrIntoABox) {
     glColor4f(0, 1, 0, 0.5f); // must not tint the image
     texture.Draw(Pos2f{100, 50}, Box2f{});
     texture.Draw(Box2f{500, 50, 128, 64}, Box2f{});
+    // A source box as thin as the tolerance counts as absent: the whole image again.
+    texture.Draw(Pos2f{300, 50}, Box2f{0, 32, 0.001f, 32});
+    texture.Draw(Pos2f{400, 50}, Box2f{0, 32, 64, 0.001f});
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "later primitives are not textured";
-    // At its own size at 100, stretched into a 128 x 64 box at 500.
+    // At its own size at 100, 300 and 400, stretched into a 128 x 64 box at 500.
     const int expected[][3]{{100, 81, 0xFF0000},  {163, 81, 0x00FF00}, {100, 50, 0x0000FF},
                             {163, 50, 0xFFFFFF},  {164, 50, 0},        {100, 82, 0},
                             {500, 113, 0xFF0000}, {627, 50, 0xFFFFFF}, {628, 50, 0},
-                            {500, 114, 0}};
+                            {500, 114, 0},        {363, 50, 0xFFFFFF}, {400, 81, 0xFF0000}};
     for (const auto& [x, y, rgb] : expected) {
         EXPECT_EQ(At(x, y), rgb) << x << ", " << y;
     }
