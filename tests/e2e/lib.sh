@@ -1,6 +1,5 @@
-# Helpers for end-to-end tests that drive the real game executable under Xvfb, the way a
-# player does: through the X server's pointer and keyboard, looking at screenshots.
-# Coordinates are window pixels with y upwards, as the game counts them.
+# Helpers that drive the real game under Xvfb as a player does, through the X server's pointer
+# and keyboard, and read screenshots. Coordinates are window pixels with y upwards, as in the game.
 
 set -euo pipefail
 
@@ -13,11 +12,10 @@ fail() {
     exit 1
 }
 
-# start_game <executable> <stderr-file>: starts the game from the project root, where
-# Resources/ lives, with GL through EGL (GLX refuses swap control under Xvfb) and no sound
-# card, and waits until its 1350 x 345 window is mapped.
+# start_game <executable> <artifact-folder>: starts the game with GL through EGL (GLX refuses
+# swap control under Xvfb) and no sound card, waits for its 1350 x 345 window and looks at it.
 start_game() {
-    GAME_STDERR="$2"
+    GAME_STDERR="$2/game.stderr"
     SDL_VIDEO_X11_FORCE_EGL=1 SDL_AUDIODRIVER=dummy "$1" </dev/null 2>"$GAME_STDERR" &
     GAME_PID=$!
     local window
@@ -27,41 +25,45 @@ start_game() {
     WINDOW_X=$X WINDOW_Y=$Y
     [[ "$WIDTH" == 1350 && "$HEIGHT" == 345 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 1350x345"
     sleep 1 # a few frames
+    look "$2/start.png"
+    expect_drawn
 }
 
-click_at() {
-    xdotool mousemove $((WINDOW_X + $1)) $((WINDOW_Y + 345 - $2)) sleep 0.1 click 1
-    sleep 0.15
-}
-
-# look <png>: a screenshot of the window; later checks read it.
 look() {
-    sleep 0.2
     SHOT="$1"
-    import -window root -crop "1350x345+${WINDOW_X}+${WINDOW_Y}" +repage "$SHOT" ||
-        fail "screenshot failed"
+    sleep 0.2 && import -window root -crop "1350x345+$WINDOW_X+$WINDOW_Y" +repage "$SHOT" ||
+        fail "no screenshot"
+}
+
+# pixels <#rrggbb> [<crop geometry>]: how many pixels of the screenshot (or part) have that colour.
+pixels() {
+    convert "$SHOT" ${2:+-crop "$2" +repage} -fill black +opaque "$1" -fill white -opaque "$1" \
+        -format '%[fx:int(mean*w*h)]' info:
 }
 
 # glyphs <#rrggbb> <x> <y>: how many 24 x 40 glyph slots, 29 apart leftwards from the one
-# at (x, y), show that colour.
+# whose bottom left is (x, y), show that colour.
 glyphs() {
-    local count=0 pixels
-    while ((count < 12)); do
-        pixels=$(convert "$SHOT" -crop "24x40+$(($2 - 29 * count))+$((345 - $3 - 40))" +repage \
-            -fill white -opaque "$1" -fill black +opaque white -format '%[fx:int(mean*w*h)]' info:)
-        ((pixels > 20)) || break
-        count=$((count + 1))
+    local count=0
+    while ((count < 12)) && (($(pixels "$1" "24x40+$(($2 - 29 * count))+$((305 - $3))") > 20)); do
+        ((++count))
     done
     echo "$count"
 }
 
-# stop_game: SIGTERM (SDL turns it into a quit event); the exit code must be 0 and the
-# core must have reported nothing.
+# expect_drawn: the screenshot shows the labels, button plates, the Hexadecimal panel's green
+# number and a white 0 in its upper field, all from the data folder (no magenta placeholder).
+expect_drawn() {
+    (($(pixels "#FF00FF") == 0)) || fail "magenta placeholders: the data was not found"
+    (($(pixels "#629263") > 5000)) || fail "no labels in the game's text colour"
+    (($(pixels "#454545") > 5000)) || fail "no button plates"
+    (($(glyphs "#6BE680" 347 255) >= 1)) || fail "no green digits in the Hexadecimal panel"
+    (($(glyphs "#F0F0F0" 347 155) == 1)) || fail "no white 0 in an empty answer field"
+}
+
+# stop_game: SIGTERM (a quit event to SDL) must end the game with 0, with no error reported.
 stop_game() {
-    kill -TERM "$GAME_PID"
-    local status=0
-    wait "$GAME_PID" || status=$?
+    kill -TERM "$GAME_PID" && wait "$GAME_PID" || fail "game exited with $?"
     GAME_PID=""
-    ((status == 0)) || fail "game exited with $status"
-    ! grep -q 'Core::' "$GAME_STDERR" || fail "the core reported an error"
+    ! grep -Eq '(Core|Texture)::' "$GAME_STDERR" || fail "the core or a texture reported an error"
 }

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Tatami2D as another project gets it: the Development component, installed into a scratch
-# prefix, holds every framework header and nothing but the framework; the outside game,
-# copied beside it away from this source tree, configures, builds and runs against it, and
-# each installed header compiles on its own there (HeaderChecks.cmake).
+# prefix, holds every framework header and nothing else; the outside game, copied away from this
+# tree, builds and runs against it, and each installed header compiles alone (HeaderChecks.cmake).
 # Usage: OutsideGame.sh <build-dir> <framework-dir> <outside-game-dir> <c++-compiler> <generator>
 set -euo pipefail
 scratch=$(mktemp -d)

@@ -4,8 +4,6 @@
 #include "tatami2d/math/Matrix2x3.h"
 #include "tatami2d/render/Drawing.h"
 
-#include <memory>
-
 int framesDrawn = 0;
 
 class OutsideGame {
@@ -30,10 +28,9 @@ public:
 };
 
 int main() {
-    auto core = std::make_unique<Core>(WindowSpec{"Outside game", 320.0f, 240.0f, true});
-    if (core->IsInitialized()) {
-        core->Run<OutsideGame>();
+    Core core{WindowSpec{"Outside game", 320.0f, 240.0f, true}};
+    if (core.IsInitialized()) {
+        core.Run<OutsideGame>();
     }
-    core.reset();
     return framesDrawn == 3 ? 0 : 1;
 }
