@@ -1,8 +1,10 @@
 #pragma once
 
-#include <cstdint>
+#include "tatami2d/app/Core.h"
 
-#include <SDL.h>
+#include <cstdint>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 // An RGBA pixel as read back from the framebuffer.
@@ -10,21 +12,20 @@ struct Pixel {
     std::uint8_t r, g, b, a;
 };
 
-// A window and OpenGL 2.1 context on SDL's offscreen driver (no X server), set up as the
-// game's core sets up its own: one world unit per pixel with y upwards, alpha blending,
-// SDL_image and SDL_ttf ready. Tests draw, then read back what a player would see.
+// The framework's own core on SDL's offscreen driver (no X server), so that tests draw in the
+// set-up every program gets: one world unit per pixel with y upwards, alpha blending, images,
+// fonts and sound ready. Tests draw, then read back what a player would see.
 class GLContextFixture : public ::testing::Test {
 protected:
     static constexpr int kWidth = 1350;
     static constexpr int kHeight = 345;
 
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { core.reset(); }
 
     // The pixel at window coordinates (x, y), y counted upwards from the bottom row.
     Pixel ReadPixel(int x, int y) const;
     void Clear(float r, float g, float b);
 
-    SDL_Window* window = nullptr;
-    SDL_GLContext context = nullptr;
+    std::unique_ptr<Core> core;
 };
