@@ -62,10 +62,15 @@ TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
                      indexed.IsCreationOk());
         EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
         Clear(0, 0, 0);
-        missing.Draw(Pos2f{100, 50}, Box2f{});
-        EXPECT_EQ(At(109, 59), 0xFF00FF);
-        EXPECT_EQ(At(110, 59), 0);
-        EXPECT_EQ(At(109, 60), 0);
+        const Texture* failed[]{&missing, &noFont, &nullFont};
+        for (int x = 100; x <= 300; x += 100) {
+            failed[x / 100 - 1]->Draw(Pos2f{float(x), 50}, Box2f{});
+            // Its four corner pixels are magenta, the ones beyond the right and top edges not.
+            EXPECT_EQ((std::vector{At(x, 50), At(x, 59), At(x + 9, 50), At(x + 9, 59),
+                                   At(x + 10, 59), At(x + 9, 60)}),
+                      (std::vector{0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0, 0}))
+                << x;
+        }
     }
     EXPECT_TRUE(glIsTexture(1));
 }
