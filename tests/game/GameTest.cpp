@@ -149,9 +149,9 @@ TEST_F(GameTest, DigitAndLetterKeysCountOnReleaseFromEitherRow) {
     EXPECT_EQ(Fields(0) + " " + Fields(1), "I0 I0 I0 E1");
 }
 
-TEST_F(GameTest, TheGridIsDrawnOverThePanelsAlongTheWindowsEdges) {
-    // In a 1000 x 200 window the top and right borders cross answer boxes and must cover them.
-    // Upright lines are probed low on one side and high on the other, so a tilt shows.
+// In a 1000 x 200 window the top and right borders cross answer boxes and must cover them.
+// Upright lines are probed low on one side and high on the other, so a tilt shows.
+TEST_F(GameTest, PanelsDrawInTheirPlacesUnderAGridAlongTheWindowsEdges) {
     game.emplace(WindowSpec{"Numeral Dojo", 1000.0f, 200.0f, true});
     game->Draw();
     const struct {
@@ -171,15 +171,11 @@ TEST_F(GameTest, TheGridIsDrawnOverThePanelsAlongTheWindowsEdges) {
         EXPECT_EQ(p.r + p.g + p.b == 0, line) << x << ", " << y;
     }
     EXPECT_EQ(ReadPixel(675, 120).g, 38) << "dark grey board";
-}
-
-TEST_F(GameTest, PanelsDrawLabelsNumberFieldsAndRefreshInTheirPlaces) {
-    game->Draw();
+    // The Binary panel: its number in green, text in the game's green (the label and radix, then
+    // the upper field's above its box), the boxes and Refresh's plate.
     const GivenNumber& binary = game->GetPanel(1);
     EXPECT_EQ(GlyphsIn(Pos2f{797.5f, 255.0f}, palette::kGreen),
               static_cast<int>(binary.ToBaseString(binary.GetNumber()).size()));
-    // Text in the game's green: the panel's label and radix, then the upper field's above its
-    // box; the boxes and Refresh's plate.
     const Pixel text{98, 146, 99, 255};
     EXPECT_GT(CountPixels(458, 286, 300, 50, text), 200) << "Binary";
     EXPECT_GT(CountPixels(828, 236, 30, 30, text), 20) << "2";

@@ -123,13 +123,10 @@ TEST_F(InputNumberTest, ClicksMoveBetweenStatesThatShowInTheGlyphsColour) {
         EXPECT_EQ(GlyphsIn(Pos2f{347.5f, 155.0f}, colours[std::string{"EICW"}.find(after[0])]),
                   static_cast<int>(field.GetText().size()))
             << after;
-        EXPECT_TRUE(IsNear(ReadPixel(8, 150), Pixel{26, 26, 26, 255}, 1)) << "the dark box";
         for (const int x : {423, 375}) { // the plates of Check and Delete, below their icons
             EXPECT_EQ(IsNear(ReadPixel(x, 205), PixelOf(palette::kPlate)), after[0] != 'C') << x;
         }
     }
-    field.Reset();
-    EXPECT_TRUE(field.GetState() == InputState::Idle && field.GetText() == "0");
 }
 
 TEST_F(InputNumberTest, MissingImagesLeaveTenByTenButtonsThatStillWork) {
