@@ -13,7 +13,7 @@ int GlyphsIn(const Pos2f& anchor, const Canvas::Color& color) {
     int count = 0;
     for (int x = static_cast<int>(anchor.x); count < 12; x -= 29, ++count) {
         if (CountPixels(x, y, 24, 10, ink) > 0 || CountPixels(x, y + 10, 24, 1, ink) == 0 ||
-            CountPixels(x, y + 20, 24, 11, ink) < 20) {
+            CountPixels(x, y + 20, 24, 11, ink) < 20 || CountPixels(x + 23, y, 6, 40, ink) > 0) {
             break;
         }
     }
