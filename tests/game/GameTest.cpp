@@ -3,7 +3,8 @@
 #include "game/GivenNumber.h"
 #include "game/InputNumber.h"
 #include "support/AllocationCounter.h"
-#include "support/GLContextFixture.h"
+#include "support/GlyphProbe.h"
+#include "tools/Palette.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -25,7 +26,7 @@ const struct {
     {400, -225, 32, 32, "I1 W1"}, {352, -85, 32, 32, "I0 I1"}, {352, -225, 32, 32, "I1 I0"},
     {400, 15, 32, 32, "I0 I0"},
 };
-enum { kInput = 0, kDelete = 4 }; // + 1 for the lower field
+enum { kInput = 0, kDelete = 4, kRefresh = 6 }; // + 1 for the lower field
 
 class GameTest : public GLContextFixture {
 protected:
@@ -39,14 +40,15 @@ protected:
         GLContextFixture::TearDown();
     }
 
-    // As the core hands events over: whole pixels, y already upwards.
-    void ClickAt(const Pos2f& p) {
+    // As the core hands events over: whole pixels, y already upwards; the release's own
+    // coordinates stay zero, as only the last motion counts.
+    void ClickAt(const Pos2f& p, Uint8 button = SDL_BUTTON_LEFT) {
         SDL_MouseMotionEvent motion{};
         motion.x = static_cast<Sint32>(p.x);
         motion.y = static_cast<Sint32>(p.y);
         game->OnMouseMotion(motion);
         SDL_MouseButtonEvent release{};
-        release.button = SDL_BUTTON_LEFT;
+        release.button = button;
         game->OnMouseUp(release);
     }
     // A click in the middle of a box of kBoxes.
@@ -75,10 +77,17 @@ protected:
 
 } // namespace
 
-TEST_F(GameTest, PanelsTakeTheirNumbersInBoardOrder) {
+TEST_F(GameTest, PanelsTakeNumbersInBoardOrderAndNewOnesOnlyFromRefresh) {
+    ClickIn(1, kInput);
+    game->Draw();
+    ClickIn(1, kRefresh);
     std::srand(99);
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(game->GetPanel(i).GetNumber(), std::rand() % 4095 + 1);
+    int numbers[4];
+    for (int& n : numbers) {
+        n = std::rand() % 4095 + 1;
+    }
+    for (const int i : {0, 1, 2}) {
+        EXPECT_EQ(game->GetPanel(static_cast<size_t>(i)).GetNumber(), numbers[i == 1 ? 3 : i]);
     }
 }
 
@@ -128,32 +137,21 @@ TEST_F(GameTest, DigitAndLetterKeysCountOnReleaseFromEitherRow) {
         typed += (Fields(1) + ".").at(5);
     }
     EXPECT_EQ(typed, "...0123456789..abcdef...1234567890.");
-    SDL_KeyboardEvent press{};
-    press.keysym.sym = SDLK_7;
-    game->OnKeyDown(press);
-    EXPECT_EQ(Fields(1), "I0 E1") << "a key counts when released, not pressed";
+    // Presses do nothing, and of the buttons only the left one clicks: here nothing changes.
+    SDL_KeyboardEvent key{};
+    key.keysym.sym = SDLK_7;
+    game->OnKeyDown(key);
+    ClickAt({190.0f, 175.0f}, SDL_BUTTON_RIGHT); // in the upper box of the first panel
+    ClickAt({190.0f, 175.0f}, SDL_BUTTON_MIDDLE);
+    SDL_MouseButtonEvent press{};
+    press.button = SDL_BUTTON_LEFT;
+    game->OnMouseDown(press);
+    EXPECT_EQ(Fields(0) + " " + Fields(1), "I0 I0 I0 E1");
 }
 
-TEST_F(GameTest, OnlyLeftReleasesClickAndAtTheLastPointerPosition) {
-    SDL_MouseMotionEvent motion{};
-    motion.x = 190;
-    motion.y = 175;
-    game->OnMouseMotion(motion);
-    SDL_MouseButtonEvent release{};
-    for (const int button : {SDL_BUTTON_RIGHT, SDL_BUTTON_MIDDLE}) {
-        release.button = static_cast<Uint8>(button);
-        game->OnMouseUp(release);
-    }
-    release.button = SDL_BUTTON_LEFT;
-    game->OnMouseDown(release);
-    EXPECT_EQ(Fields(0), "I0 I0") << "no left release yet";
-    release.x = 5; // the release's own coordinates play no part
-    game->OnMouseUp(release);
-    EXPECT_EQ(Fields(0), "E0 I0");
-}
-
-TEST_F(GameTest, TheGridIsDrawnOverThePanelsAlongTheWindowsEdges) {
-    // In a 1000 x 200 window the top and right borders cross answer boxes and must cover them.
+// In a 1000 x 200 window the top and right borders cross answer boxes and must cover them.
+// Upright lines are probed low on one side and high on the other, so a tilt shows.
+TEST_F(GameTest, PanelsDrawInTheirPlacesUnderAGridAlongTheWindowsEdges) {
     game.emplace(WindowSpec{"Numeral Dojo", 1000.0f, 200.0f, true});
     game->Draw();
     const struct {
@@ -163,16 +161,30 @@ TEST_F(GameTest, TheGridIsDrawnOverThePanelsAlongTheWindowsEdges) {
         {100, 194, false}, {100, 195, true}, {100, 199, true}, {100, 200, false}, // top
         {100, 4, true},    {100, 5, false},                                       // bottom
         {100, 241, false}, {100, 242, true}, {100, 246, true}, {100, 247, false}, // middle
-        {4, 175, true},    {5, 175, false},                                       // left
-        {449, 175, false}, {450, 175, true}, {454, 175, true}, {455, 175, false},
-        {899, 175, false}, {900, 175, true}, {904, 175, true}, {905, 175, false},
-        {994, 175, false}, {995, 175, true}, {999, 175, true}, {1000, 175, false}, // right
+        {4, 10, true},     {5, 190, false},                                       // left
+        {449, 10, false},  {450, 10, true},  {454, 190, true}, {455, 190, false},
+        {899, 10, false},  {900, 10, true},  {904, 190, true}, {905, 190, false},
+        {994, 10, false},  {995, 10, true},  {999, 190, true}, {1000, 190, false}, // right
     };
     for (const auto& [x, y, line] : pixels) {
         const Pixel p = ReadPixel(x, y);
         EXPECT_EQ(p.r + p.g + p.b == 0, line) << x << ", " << y;
     }
     EXPECT_EQ(ReadPixel(675, 120).g, 38) << "dark grey board";
+    // The Binary panel: its number in green, text in the game's green (the label and radix, then
+    // the upper field's above its box), the boxes and Refresh's plate.
+    const GivenNumber& binary = game->GetPanel(1);
+    EXPECT_EQ(GlyphsIn(Pos2f{797.5f, 255.0f}, palette::kGreen),
+              static_cast<int>(binary.ToBaseString(binary.GetNumber()).size()));
+    const Pixel text{98, 146, 99, 255};
+    EXPECT_GT(CountPixels(458, 286, 300, 50, text), 200) << "Binary";
+    EXPECT_GT(CountPixels(828, 236, 30, 30, text), 20) << "2";
+    EXPECT_GT(CountPixels(458, 201, 300, 40, text), 200) << "Decimal";
+    EXPECT_GT(CountPixels(828, 136, 30, 30, text), 20) << "10";
+    for (const auto& [x, y] : {std::pair{458, 150}, {458, 10}}) {
+        EXPECT_TRUE(IsNear(ReadPixel(x, y), Pixel{26, 26, 26, 255}, 1)) << y;
+    }
+    EXPECT_TRUE(IsNear(ReadPixel(873, 305), PixelOf(palette::kPlate)));
 }
 
 TEST_F(GameTest, SteadyFramesAllocateNothing) {

@@ -8,10 +8,14 @@
 #include <SDL_opengl.h>
 
 int GlyphsIn(const Pos2f& anchor, const Canvas::Color& color) {
+    const Pixel ink = PixelOf(color);
+    const int y = static_cast<int>(anchor.y);
     int count = 0;
-    while (count < 12 && CountPixels(static_cast<int>(anchor.x) - 29 * count,
-                                     static_cast<int>(anchor.y), 24, 40, PixelOf(color)) > 20) {
-        ++count;
+    for (int x = static_cast<int>(anchor.x); count < 12; x -= 29, ++count) {
+        if (CountPixels(x, y, 24, 10, ink) > 0 || CountPixels(x, y + 10, 24, 1, ink) == 0 ||
+            CountPixels(x, y + 20, 24, 11, ink) < 20 || CountPixels(x + 23, y, 6, 40, ink) > 0) {
+            break;
+        }
     }
     return count;
 }

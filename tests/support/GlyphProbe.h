@@ -4,9 +4,10 @@
 #include "tatami2d/math/Pos2f.h"
 #include "tools/Canvas.h"
 
-// What a player sees of a right-aligned row of 24 x 40 digit glyphs, each 29 left of the
-// next, whose rightmost glyph has its bottom-left corner at the anchor: how many slots,
-// leftwards from the anchor, show the artwork colour.
+// How many whole digits in the colour a right-aligned row of 24 x 40 glyph frames shows, each
+// 29 left of the next, the rightmost with its bottom-left corner at the anchor. A digit's ink
+// runs from 10 to 30 above its frame's bottom and stays clear of the gap to the next slot, so
+// a cut, shifted or crowded glyph does not count.
 int GlyphsIn(const Pos2f& anchor, const Canvas::Color& color);
 bool IsNear(const Pixel& pixel, const Pixel& color, int tolerance = 2);
 // How many pixels of the w x h block at (x, y) are near the colour.
