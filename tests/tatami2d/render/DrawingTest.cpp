@@ -52,26 +52,6 @@ void __wrap_glVertex2f(GLfloat x, GLfloat y) {
 }
 }
 
-TEST_F(Drawing, PrimitivesLeaveWidthSizeAndColourInForce) {
-    Clear(0, 0, 0);
-    SetColor(ColorRGBA{0, 1, 0, 1});
-    DrawLine(Pos2f{1, 2}, Pos2f{3, 4}, 3.0f);
-    DrawPoint(Pos2f{5, 6}, 4.0f);
-    FillRect(Pos2f{100, 100}, 20, 10);
-    GLfloat width = 0, size = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    glGetFloatv(GL_POINT_SIZE, &size);
-    EXPECT_EQ(width, 3.0f) << "a point leaves the line width alone";
-    EXPECT_EQ(size, 4.0f);
-    EXPECT_EQ(ReadPixel(119, 109).g, 255) << "the colour stays in force";
-    EXPECT_EQ(ReadPixel(119, 109).r, 0);
-    EXPECT_EQ(ReadPixel(120, 105).g, 0);
-    // A quarter of an ellipse: up and right of its centre, and inside its rim.
-    FillArc(Pos2f{300, 100}, 40, 20, 0.0f, 1.5707964f);
-    EXPECT_EQ(ReadPixel(330, 105).g, 255);
-    EXPECT_TRUE(ReadPixel(335, 115).g + ReadPixel(270, 105).g + ReadPixel(330, 95).g == 0);
-}
-
 TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
     GLCallRecorder rec;
     DrawEllipse(Oval2f{100, 50, 10, 10}, 1.0f);
