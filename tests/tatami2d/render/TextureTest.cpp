@@ -37,6 +37,13 @@ struct TextureTest : GLContextFixture {
         const Pixel p = ReadPixel(x, y);
         return p.r << 16 | p.g << 8 | p.b;
     }
+    // The OpenGL texture the texture draws with.
+    static GLuint NameOf(const Texture& texture) {
+        texture.Draw(Pos2f{0, 0}, Box2f{});
+        GLint name = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+        return static_cast<GLuint>(name);
+    }
 };
 
 TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
@@ -133,15 +140,9 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
     TempImage file = SaveImage("m.png", 8, 4, SDL_PIXELFORMAT_RGBA32, [](int x, int) {
         return SDL_Color{Uint8(x), 0, 0, 255};
     });
-    const auto boundName = [](const Texture& texture) {
-        texture.Draw(Pos2f{0, 0}, Box2f{});
-        GLint name = 0;
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
-        return static_cast<GLuint>(name);
-    };
     auto target = std::make_unique<Texture>(file.path);
     auto source = std::make_unique<Texture>(file.path);
-    const GLuint oldName = boundName(*target), name = boundName(*source);
+    const GLuint oldName = NameOf(*target), name = NameOf(*source);
     auto moved = std::make_unique<Texture>(std::move(*source));
     *target = std::move(*moved);
     EXPECT_FALSE(source->IsCreationOk() || moved->IsCreationOk());
@@ -149,7 +150,7 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
     source.reset();
     moved.reset();
     EXPECT_TRUE(glIsTexture(name)) << "moved-from textures release nothing";
-    EXPECT_EQ(boundName(*target), name);
+    EXPECT_EQ(NameOf(*target), name);
     target.reset();
     EXPECT_FALSE(glIsTexture(name));
 }
@@ -176,13 +177,7 @@ TEST_F(TextureTest, ALoadScopeReadsEachFileOnceAndKeepsNothingAfterwards) {
         EXPECT_FALSE(otherSize.IsCreationOk()) << "each size is a font of its own";
         EXPECT_EQ(second.GetWidth(), 4.0f);
         EXPECT_EQ(secondText.GetHeight(), firstText.GetHeight());
-        const auto boundName = [](const Texture& texture) {
-            texture.Draw(Pos2f{0, 0}, Box2f{});
-            GLint name = 0;
-            glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
-            return name;
-        };
-        EXPECT_NE(boundName(first), boundName(second)) << "each owns its own OpenGL texture";
+        EXPECT_NE(NameOf(first), NameOf(second)) << "each owns its own OpenGL texture";
         Clear(0, 0, 0);
         second.Draw(Pos2f{10, 10}, Box2f{});
         EXPECT_EQ(At(13, 11), 0x0000FF);
