@@ -94,6 +94,19 @@ TEST_F(SVG, RemoveSpacesClosesUpEqualsSignsAndTagBrackets) {
     EXPECT_EQ(text, "x='b' <<path d=\"1\"  />>\t=<\t");
 }
 
+TEST_F(SVG, ElementAndAttributeSearchesGiveTheContentAndTheValue) {
+    const std::string text = "<svg a='1'><path d='M 0 0'/><path>x<path/></svg>";
+    std::string content, value;
+    size_t start = 0, end = 0;
+    EXPECT_TRUE(SVGParser::GetElementContent(text, "path", content, start, end) &&
+                SVGParser::GetAttributeValue(text, "a", value));
+    EXPECT_EQ(content + " " + std::to_string(start) + " " + std::to_string(end), "x 34 35");
+    start = 36; // past the last tag
+    EXPECT_FALSE(SVGParser::GetElementContent(text, "path", content, start, end) ||
+                 SVGParser::GetAttributeValue(text, "b", value));
+    EXPECT_EQ(content + " " + std::to_string(start) + " " + value, "x 36 1") << "unchanged";
+}
+
 TEST_F(SVG, FilesGiveEveryPathElementFlippedByTheViewBoxHeight) {
     const std::string root = "<svg viewBox = \"0 0 100 100\">";
     // Content or file, and the points after the outline (0, 1) already present, which stays
