@@ -1,6 +1,5 @@
 #include "tatami2d/render/Drawing.h"
 
-#include "support/AllocationCounter.h"
 #include "support/GLContextFixture.h"
 
 #include <limits>
@@ -107,24 +106,4 @@ TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     EXPECT_EQ(rec.trace,
               "LINE_LOOP(4) POLYGON(4) POLYGON(1) LINE_STRIP(2) POLYGON(3) LINE_STRIP(2) "
               "LINE_STRIP(1) POLYGON(3)");
-}
-
-TEST_F(Drawing, DrawingAllocatesNothing) {
-    const std::vector<Pos2f> polygon{{0, 0}, {50, 0}, {50, 50}};
-    std::size_t before = 0;
-    for (int pass = 0; pass < 2; ++pass) { // the driver builds what it needs during the first
-        glFinish();
-        before = HeapAllocationCount();
-        for (int i = 0; i < 200; ++i) {
-            DrawPoints(polygon.data(), 3, 1.0f);
-            DrawEllipse(50, 50, 40, 20, 1.0f);
-            FillEllipse(50, 50, 40, 20);
-            DrawArc(50, 50, 30, 30, 0.0f, 2.0f, 1.0f);
-            FillArc(50, 50, 30, 30, 0.0f, 2.0f);
-            DrawPolygon(polygon, true, 1.0f);
-            FillPolygon(polygon);
-        }
-    }
-    glFinish();
-    EXPECT_EQ(HeapAllocationCount() - before, 0u);
 }
