@@ -1,11 +1,11 @@
 #include "tatami2d/svg/SVGParser.h"
 
+#include "../math/ValueText.h"
 #include "support/AllocationCounter.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -42,14 +42,11 @@ protected:
 
     // The outlines as "x,y x,y | x,y | ".
     std::string Points() const {
-        std::ostringstream points;
+        std::string points;
         for (const std::vector<Pos2f>& outline : outlines) {
-            for (const Pos2f& point : outline) {
-                points << point.x << ',' << point.y << ' ';
-            }
-            points << "| ";
+            points += ValueText(outline) + "| ";
         }
-        return points.str();
+        return points;
     }
 
     const std::string path = testing::TempDir() + "SVG_" + std::to_string(getpid()) + ".svg";
