@@ -1,19 +1,50 @@
 #include "tatami2d/render/Texture.h"
 
 #include "support/GLContextFixture.h"
-#include "support/TestImages.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <regex>
+#include <unistd.h>
 #include <vector>
 
 #include <SDL_image.h>
 
 namespace {
+
+// An image file in the temporary folder, removed with the object.
+struct TempImage {
+    TempImage(const TempImage&) = delete;
+    ~TempImage() { std::remove(path.c_str()); }
+
+    std::string path;
+};
+
+// A w x h image of the given pixel format whose pixel (x, y), y down from the top row, is
+// paint(x, y), saved as BMP when the name ends in ".bmp", else as PNG.
+TempImage SaveImage(const std::string& name, int w, int h, Uint32 format,
+                    const std::function<SDL_Color(int, int)>& paint) {
+    SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const SDL_Color c = paint(x, y);
+            const SDL_Rect pixel{x, y, 1, 1};
+            SDL_FillRect(pSurface, &pixel, SDL_MapRGBA(pSurface->format, c.r, c.g, c.b, c.a));
+        }
+    }
+    const std::string path = testing::TempDir() + "dojo-" + std::to_string(getpid()) + "-" + name;
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".bmp") == 0) {
+        SDL_SaveBMP(pSurface, path.c_str());
+    } else {
+        IMG_SavePNG(pSurface, path.c_str());
+    }
+    SDL_FreeSurface(pSurface);
+    return TempImage{path};
+}
 
 // Whether the bound texture holds the surface's pixels row for row. Frees the surface.
 bool BoundTextureHolds(SDL_Surface* pSurface) {
