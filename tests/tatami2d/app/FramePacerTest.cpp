@@ -1,22 +1,8 @@
-#include "tatami2d/app/FrameClock.h"
-
 #include "tatami2d/app/FramePacer.h"
-
-#include <thread>
 
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
-
-TEST(FrameClock, AStallGivesAtMostTheMaximumAndEachTickCountsFromThePreviousOne) {
-    FrameClock clock{0.1f};
-    std::this_thread::sleep_for(150ms);
-    const FrameClock::Clock::time_point beforeFirst = FrameClock::Clock::now();
-    EXPECT_EQ(clock.Tick(), 0.1f);
-    const float second = clock.Tick();
-    const std::chrono::duration<float> sinceFirst = FrameClock::Clock::now() - beforeFirst;
-    EXPECT_LE(second, sinceFirst.count());
-}
 
 TEST(FramePacer, AnEarlyPassIsStretchedAndAPacedOneNeverWaits) {
     const FramePacer::Clock::time_point t0{};
