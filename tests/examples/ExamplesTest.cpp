@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -115,17 +116,13 @@ int CountDifferences(const SDL_Surface& a, const SDL_Surface& b) {
     if (a.w != b.w || a.h != b.h) {
         return 3 * a.w * a.h;
     }
-    const auto* p = static_cast<const Uint8*>(a.pixels);
-    const auto* q = static_cast<const Uint8*>(b.pixels);
-    int differing = 0;
-    for (int i = 0; i < a.h * a.pitch; ++i) { // both RGB24, so rows are packed alike
-        differing += std::abs(p[i] - q[i]) > kChannelTolerance;
-    }
-    return differing;
+    const auto* p = static_cast<const Uint8*>(a.pixels); // both RGB24: rows packed alike
+    return std::transform_reduce(p, p + a.h * a.pitch, static_cast<const Uint8*>(b.pixels), 0,
+                                 std::plus<>{},
+                                 [](int x, int y) { return std::abs(x - y) > kChannelTolerance; });
 }
 
-// Plays the script on Demo in the example's build folder and compares the final frame with the
-// screenshot beside its sources, or writes it there when DOJO_WRITE_SCREENSHOTS is set.
+// Plays the script on Demo and compares its final frame with the screenshot, or writes it.
 template <class Demo>
 void ExpectScreenshot(const std::string& folder, const std::string& script) {
     const std::string screenshot =

@@ -36,10 +36,6 @@ protected:
         std::srand(99);
         game.emplace(kSpec);
     }
-    void TearDown() override {
-        game.reset();
-        GLContextFixture::TearDown();
-    }
 
     // As the core hands events over: whole pixels, y already upwards; the release's own
     // coordinates stay zero, as only the last motion counts.
@@ -122,10 +118,9 @@ TEST_F(GameTest, EachBoxTakesClicksOnItsCornersAndNoneBesideThem) {
 
 TEST_F(GameTest, DigitAndLetterKeysCountOnReleaseFromEitherRow) {
     // Main-row key codes are their characters; the keypad's run from Enter to the period.
+    const std::string characters = "/0123456789:`abcdefgz";
     std::vector<SDL_Keycode> keys{SDLK_BACKSPACE, SDLK_DELETE};
-    for (const char c : std::string{"/0123456789:`abcdefgz"}) {
-        keys.push_back(c);
-    }
+    keys.insert(keys.end(), characters.begin(), characters.end());
     for (SDL_Keycode k = SDLK_KP_ENTER; k <= SDLK_KP_PERIOD; ++k) {
         keys.push_back(k);
     }

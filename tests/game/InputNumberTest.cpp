@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -38,11 +39,7 @@ protected:
 } // namespace
 
 TEST_F(InputNumberTest, TypingKeepsToTheBaseDigitsAndLength) {
-    const struct {
-        NumberBase base;
-        const char* keys;
-        const char* text;
-    } cases[] = {
+    const std::tuple<NumberBase, const char*, const char*> cases[] = {
         {NumberBase::Binary, "0", "0"}, // a zero typed into 0 leaves 0
         {NumberBase::Binary, "2a91", "1"},
         {NumberBase::Binary, "101111111111111", "101111111111"},
@@ -50,13 +47,13 @@ TEST_F(InputNumberTest, TypingKeepsToTheBaseDigitsAndLength) {
         {NumberBase::Decimal, "509999", "5099"},
         {NumberBase::Hexadecimal, "0fa9c", "fa9"}, // letters stay lower case
     };
-    for (const auto& c : cases) {
-        InputNumber field{c.base, kOrigin};
-        Type(field, c.keys);
+    for (const auto& [base, keys, text] : cases) {
+        InputNumber field{base, kOrigin};
+        Type(field, keys);
         EXPECT_EQ(field.GetText(), "0") << "an Idle field takes no keys";
         field.HandleFocusClick(kInBox);
-        Type(field, c.keys);
-        EXPECT_EQ(field.GetText(), c.text) << c.keys;
+        Type(field, keys);
+        EXPECT_EQ(field.GetText(), text) << keys;
     }
 }
 

@@ -21,11 +21,10 @@ protected:
     static constexpr int kHeight = 345;
 
     void SetUp() override;
-    void TearDown() override { core.reset(); }
 
     // The pixel at window coordinates (x, y), y counted upwards from the bottom row.
     Pixel ReadPixel(int x, int y) const;
     void Clear(float r, float g, float b);
 
-    std::unique_ptr<Core> core;
+    std::unique_ptr<Core> core; // outlives what a derived fixture holds
 };
