@@ -56,17 +56,13 @@ void Play(Demo& demo, const std::string& script) {
         } else if (down || word[0] == 'u') {
             event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
             event.button.button = SDL_BUTTON_LEFT;
-            event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-            event.button.clicks = 1;
             event.button.x = Sint32(x);
             event.button.y = kHeight - Sint32(y);
             DispatchEvent(event, demo, kHeight);
         } else {
             event.key.keysym.sym = SDL_GetKeyFromName(word.c_str() + 1);
-            event.key.keysym.scancode = SDL_GetScancodeFromKey(event.key.keysym.sym);
             for (const bool press : {true, false}) {
                 event.type = press ? SDL_KEYDOWN : SDL_KEYUP;
-                event.key.state = press ? SDL_PRESSED : SDL_RELEASED;
                 DispatchEvent(event, demo, kHeight);
             }
         }
