@@ -16,6 +16,7 @@ TEST_PACKAGES=(
     clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64
     xvfb xauth xdotool imagemagick sox libsox-fmt-all
     desktop-file-utils appstream man-db
+    lintian # the Debian package's check against Debian's policy
     doxygen # the API reference, and its check that every public member is documented
 )
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package built with CPack: its dependencies, files and metadata checked, then
-# unpacked into a scratch root and started from an unrelated folder, as a desktop menu would.
+# The Debian package built with CPack: its dependencies, lintian's verdict, files and metadata
+# checked, then unpacked into a scratch root and started from an unrelated folder, as a desktop
+# menu would.
 # Usage (inside xvfb-run): DebianPackage.sh <cpack> <CPackConfig.cmake> <artifact-folder>
 source "$(dirname "$0")/../e2e/lib.sh"
 
@@ -18,6 +19,10 @@ for package in libc6 libstdc++6 libsdl2-{2.0-0,image-2.0-0,ttf-2.0-0,mixer-2.0-0
     grep -qxF "$package" <<<"$names" || fail "Depends lacks $package"
 done
 
+# Debian's own checks: no error and no warning (informational tags may remain).
+lintian --fail-on error,warning "$deb" >"$art/lintian.log" 2>&1 &&
+    ! grep -E '^[EW]: ' "$art/lintian.log" || fail "lintian: $(cat "$art/lintian.log")"
+
 # Exactly the game's files (the folders follow from them), owned by root, none naming the build.
 dpkg-deb -c "$deb" | awk '$2 != "root/root" { print "owner: " $0 }
     /^d/ && $1 != "drwxr-xr-x" { print "folder: " $0 } !/^d/ { print $1, $6 }' |
@@ -25,7 +30,7 @@ dpkg-deb -c "$deb" | awk '$2 != "root/root" { print "owner: " $0 }
 {
     printf -- '-rwxr-xr-x ./usr/%s\n' bin/numeral-dojo libexec/numeral-dojo/NumeralDojo
     printf -- '-rw-r--r-- ./usr/share/%s\n' applications/org.example.NumeralDojo.desktop \
-        doc/numeral-dojo/converting-numbers.md man/man6/numeral-dojo.6 \
+        doc/numeral-dojo/{changelog.gz,converting-numbers.md,copyright} man/man6/numeral-dojo.6.gz \
         metainfo/org.example.NumeralDojo.metainfo.xml icons/hicolor/scalable/apps/numeral-dojo.svg \
         icons/hicolor/{48x48,64x64,128x128,256x256}/apps/numeral-dojo.png \
         numeral-dojo/Resources/{Baloo-OFL.txt,Baloo.ttf} \
@@ -34,6 +39,9 @@ dpkg-deb -c "$deb" | awk '$2 != "root/root" { print "owner: " $0 }
     fail "file list differs: $(cat "$art/contents.diff")"
 dpkg -x "$deb" "$root"
 leaks=$(grep -rlF "$(dirname "$2")" "$root") && fail "build paths in: $leaks"
+version=$(zcat "$root/usr/share/doc/numeral-dojo/changelog.gz" | dpkg-parsechangelog -l- -SVersion)
+[[ "$version" == "$(dpkg-deb -f "$deb" Version)" ]] ||
+    fail "the changelog's latest entry is for $version, not the package's version"
 
 # The desktop entry, metainfo and man page, as a menu, a software centre and man read them.
 desktop=$root/usr/share/applications/org.example.NumeralDojo.desktop
@@ -42,7 +50,7 @@ desktop-file-validate "$desktop" >"$art/desktop.log" 2>&1 &&
     fail "desktop entry: $(cat "$art/desktop.log")"
 appstreamcli validate-tree --no-net "$root" >"$art/metainfo.log" 2>&1 ||
     fail "metainfo: $(cat "$art/metainfo.log")"
-! man --warnings -l "$root/usr/share/man/man6/numeral-dojo.6" 2>&1 >/dev/null | grep . ||
+! man --warnings -l "$root/usr/share/man/man6/numeral-dojo.6.gz" 2>&1 >/dev/null | grep . ||
     fail "the man page warns (above)"
 program=$root/usr/bin/$(sed -n 's/^Exec=//p' "$desktop") # as the menu starts it
 
