@@ -18,6 +18,9 @@
 #include <SDL_ttf.h>
 #include <benchmark/benchmark.h>
 
+using namespace tatami2d;
+using namespace dojo;
+
 namespace {
 
 double CpuSeconds() {

@@ -8,12 +8,13 @@
 
 int main(int /*argc*/, char* /*argv*/[]) {
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
-    platform::EnableHeapChecks();
+    tatami2d::platform::EnableHeapChecks();
 
-    auto core = std::make_unique<Core>(WindowSpec{"Numeral Dojo", 1350.0f, 345.0f, true});
-    core->Run<Game>();
+    auto core = std::make_unique<tatami2d::Core>(
+        tatami2d::WindowSpec{"Numeral Dojo", 1350.0f, 345.0f, true});
+    core->Run<dojo::Game>();
     core.reset();
 
-    platform::ReportLeaks();
+    tatami2d::platform::ReportLeaks();
     return 0;
 }

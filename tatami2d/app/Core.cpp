@@ -12,6 +12,8 @@
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
 
+namespace tatami2d {
+
 namespace {
 
 void ReportSdlFailure(const char* message) {
@@ -132,3 +134,5 @@ void Core::Cleanup() {
     SDL_Quit();
     platform::EnableConsoleClose();
 }
+
+} // namespace tatami2d

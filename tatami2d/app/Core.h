@@ -10,6 +10,8 @@
 
 #include <SDL.h>
 
+namespace tatami2d {
+
 /// \file
 /// The application core: window, OpenGL context, media libraries and the main loop.
 
@@ -100,3 +102,5 @@ void Core::Run() {
     }
     game.reset();
 }
+
+} // namespace tatami2d

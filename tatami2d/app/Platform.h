@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tatami2d {
+
 /// \file
 /// Operating-system facilities around the game.
 
@@ -28,3 +30,5 @@ void EnableConsoleClose();
 ///@}
 
 } // namespace platform
+
+} // namespace tatami2d

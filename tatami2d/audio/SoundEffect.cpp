@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+namespace tatami2d {
+
 SoundEffect::SoundEffect(const std::string& path)
     // The mixer closes the stream, and copes with a null one when the file did not open.
     : mixChunk{Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1)} {
@@ -49,3 +51,5 @@ void SoundEffect::PauseAll() {
 void SoundEffect::ResumeAll() {
     Mix_Resume(-1);
 }
+
+} // namespace tatami2d

@@ -4,6 +4,8 @@
 
 #include <SDL_mixer.h>
 
+namespace tatami2d {
+
 /// \file
 /// Short samples played on the mixer's channels.
 
@@ -45,3 +47,5 @@ public:
 private:
     Mix_Chunk* mixChunk;
 };
+
+} // namespace tatami2d

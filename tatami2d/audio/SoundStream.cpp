@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+namespace tatami2d {
+
 SoundStream::SoundStream(const std::string& path) : mixMusic{Mix_LoadMUS(path.c_str())} {
     if (mixMusic == nullptr) {
         // No line end, so that whatever is reported next continues this line.
@@ -49,3 +51,5 @@ void SoundStream::SetVolume(int volume) {
 int SoundStream::GetVolume() {
     return Mix_VolumeMusic(-1);
 }
+
+} // namespace tatami2d

@@ -4,6 +4,8 @@
 
 #include <SDL_mixer.h>
 
+namespace tatami2d {
+
 /// \file
 /// Music streamed on the mixer's music channel.
 
@@ -44,3 +46,5 @@ public:
 private:
     Mix_Music* mixMusic;
 };
+
+} // namespace tatami2d

@@ -10,6 +10,8 @@
 
 #include <SDL_image.h>
 
+namespace tatami2d {
+
 namespace {
 
 // Sizes at or below this count as absent, so an all-zero box means "the whole image".
@@ -272,3 +274,5 @@ void Texture::DrawFilledRect(const Box2f& dstRect) const {
     glVertex2f(dstRect.left, dstRect.bottom + dstRect.height);
     glEnd();
 }
+
+} // namespace tatami2d

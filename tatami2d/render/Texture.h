@@ -9,6 +9,8 @@
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
 
+namespace tatami2d {
+
 /// \file
 /// OpenGL textures from image files and from text.
 
@@ -70,3 +72,5 @@ private:
     float height;
     bool creationOk;
 };
+
+} // namespace tatami2d

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <utility>
 
+namespace tatami2d {
+
 namespace {
 
 constexpr size_t npos = std::string_view::npos;
@@ -591,3 +593,5 @@ void SVGParser::SkipSvgComma(std::stringstream& ss, bool expectMore) {
         std::cerr << "SVGParser::SkipSvgComma, expected comma or whitespace\n";
     }
 }
+
+} // namespace tatami2d

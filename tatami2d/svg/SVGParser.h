@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tatami2d {
+
 /// \file
 /// Polygon outlines from the straight-segment path data of SVG files.
 
@@ -89,3 +91,5 @@ public:
     /// although expectMore says another value follows.
     static void SkipSvgComma(std::stringstream& ss, bool expectMore);
 };
+
+} // namespace tatami2d

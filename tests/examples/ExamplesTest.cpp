@@ -21,6 +21,8 @@
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 // Each example's game class played headless on a live Core, from its build folder where its
 // assets are: a fixed script of SDL input records and frame times, then its final frame
 // compared with the screenshot committed beside its sources. With DOJO_WRITE_SCREENSHOTS set

@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <iostream>
 
+using namespace tatami2d;
+
 namespace {
 
 // A crash makes libFuzzer keep the input.

@@ -15,6 +15,8 @@
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 namespace {
 
 const WindowSpec kSpec{"Numeral Dojo", 1350.9f, 345.0f, true};

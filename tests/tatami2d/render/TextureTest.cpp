@@ -14,6 +14,8 @@
 
 #include <SDL_image.h>
 
+using namespace tatami2d;
+
 namespace {
 
 // An image file in the temporary folder, removed with the object.
