@@ -26,8 +26,8 @@ public:
     /// formats are refused but keep the image's size; any other failure leaves 10 x 10.
     explicit Texture(const std::string& imagePath);
     /// One line of text in the colour, channels 0 to 1, from a font file at ptSize points
-    /// (opened and closed for this texture, or shared while a TextureLoadScope lives) or
-    /// from an open font (null fails). A failure leaves the size 10 x 10.
+    /// (opened and closed for this texture, or shared among the textures made while Core::Run
+    /// builds the game) or from an open font (null fails). A failure leaves the size 10 x 10.
     ///@{
     Texture(const std::string& text, const std::string& fontPath, int ptSize,
             const ColorRGBA& color);

@@ -4,6 +4,7 @@
 #include "SoundDemo.h"
 #include "SpritesDemo.h"
 #include "tatami2d/app/Core.h"
+#include "tatami2d/app/EventDispatch.h"
 
 #include <algorithm>
 #include <cstdio>

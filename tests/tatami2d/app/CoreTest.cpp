@@ -1,6 +1,7 @@
 #include "tatami2d/app/Core.h"
 
 #include "tatami2d/app/VideoDriver.h"
+#include "tatami2d/render/TextureLoadScope.h"
 
 #include <array>
 #include <iostream>
