@@ -3,6 +3,7 @@
 #include "tatami2d/app/EventDispatch.h"
 #include "tatami2d/app/FrameClock.h"
 #include "tatami2d/app/FramePacer.h"
+#include "tatami2d/app/LogOutput.h"
 #include "tatami2d/app/Platform.h"
 #include "tatami2d/app/VideoDriver.h"
 #include "tatami2d/render/TextureLoadScope.h"
@@ -21,7 +22,7 @@ namespace tatami2d {
 namespace {
 
 void ReportSdlFailure(const char* message) {
-    std::cerr << message << SDL_GetError() << std::endl;
+    WriteLog({message, SDL_GetError(), "\n"});
 }
 
 // With vertical sync on, waits where the swap returned sooner than the display refreshes.
@@ -120,7 +121,7 @@ void Core::Initialize() {
 
 bool Core::IsReadyToRun() const {
     if (!initialized) {
-        std::cerr << "Core::Run( ), Core not correctly initialized, unable to run the game\n";
+        WriteLog({"Core::Run( ), Core not correctly initialized, unable to run the game\n"});
         std::cin.get();
     }
     return initialized;

@@ -14,7 +14,7 @@ namespace tatami2d {
 /// The application core: window, OpenGL context, media libraries and the main loop.
 
 /// Owns the window, its OpenGL context and the media libraries, and runs the main loop
-/// of one game. Start-up failures are reported on stderr and leave IsInitialized() false;
+/// of one game. Start-up failures are logged (see SetLogSink) and leave IsInitialized() false;
 /// Run then only reports and waits for a key on stdin. A video driver that shows nothing
 /// fails the start-up too, unless SDL_VIDEODRIVER asked for it.
 ///

@@ -1,6 +1,6 @@
 #include "tatami2d/audio/SoundEffect.h"
 
-#include <iostream>
+#include "tatami2d/app/LogOutput.h"
 
 namespace tatami2d {
 
@@ -9,8 +9,7 @@ SoundEffect::SoundEffect(const std::string& path)
     : mixChunk{Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1)} {
     if (mixChunk == nullptr) {
         // No line end, so that whatever is reported next continues this line.
-        std::cerr << "SoundEffect: Failed to load " << path
-                  << ",\nSDL_mixer Error: " << SDL_GetError();
+        WriteLog({"SoundEffect: Failed to load ", path, ",\nSDL_mixer Error: ", SDL_GetError()});
     }
 }
 

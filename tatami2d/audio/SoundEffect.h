@@ -11,7 +11,7 @@ namespace tatami2d {
 
 /// A short sample loaded whole into memory and played on the mixer's channels. The audio
 /// device must be open (Core opens it) before one is built and the mixer must outlive it.
-/// A failed load is reported on stderr and leaves an object that plays nothing and reports
+/// A failed load is logged (see SetLogSink) and leaves an object that plays nothing and reports
 /// volume -1.
 class SoundEffect {
 public:

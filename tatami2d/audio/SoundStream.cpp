@@ -1,14 +1,13 @@
 #include "tatami2d/audio/SoundStream.h"
 
-#include <iostream>
+#include "tatami2d/app/LogOutput.h"
 
 namespace tatami2d {
 
 SoundStream::SoundStream(const std::string& path) : mixMusic{Mix_LoadMUS(path.c_str())} {
     if (mixMusic == nullptr) {
         // No line end, so that whatever is reported next continues this line.
-        std::cerr << "SoundStream: Failed to load " << path
-                  << ",\nSDL_mixer Error: " << SDL_GetError();
+        WriteLog({"SoundStream: Failed to load ", path, ",\nSDL_mixer Error: ", SDL_GetError()});
     }
 }
 

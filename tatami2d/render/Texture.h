@@ -15,7 +15,7 @@ namespace tatami2d {
 /// OpenGL textures from image files and from text.
 
 /// One OpenGL texture made from an image file or from a line of text, drawn as a quad in
-/// world coordinates. A texture whose creation failed reports it once on stderr, answers
+/// world coordinates. A texture whose creation failed logs it once (see SetLogSink), answers
 /// false to IsCreationOk() and draws an opaque magenta rectangle instead (which leaves the
 /// current colour magenta). Create only while the window's context is current and
 /// SDL_image and SDL_ttf are initialised (Core does both); destroy before the context goes.
