@@ -49,7 +49,6 @@ Core::~Core() {
 }
 
 void Core::Initialize() {
-    platform::RetainFreedHeap();
     platform::DisableConsoleClose();
 
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
