@@ -8,6 +8,8 @@
 
 #include <SDL.h>
 
+/// Everything the Tatami2D framework defines; its free functions in world coordinates are in
+/// util2d. Names in tatami2d::detail serve public templates and are not part of the interface.
 namespace tatami2d {
 
 /// \file
