@@ -2,7 +2,8 @@
 # Tatami2D as another project gets it: the Development component, installed into a scratch
 # prefix, holds exactly the headers the framework declares public, never one of its private
 # ones, and nothing else of the project; an example game, copied away from this tree, builds
-# and runs against it, and each installed header compiles alone (HeaderChecks.cmake).
+# and runs against it, each installed header compiles alone, and the types they declare leave
+# their names free for the program's own (HeaderChecks.cmake).
 # Usage: OutsideGame.sh <build-dir> <public-header-list> <outside-game-dir> <c++-compiler>
 #        <generator> <example-dir>
 set -euo pipefail
