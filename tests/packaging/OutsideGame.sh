@@ -12,8 +12,8 @@ trap 'rm -rf "$scratch"' EXIT
 cmake --install "$1" --prefix "$scratch/prefix" --component Development >/dev/null
 include="$scratch/prefix/include/tatami2d"
 # The library's workings: the platform layer, the video driver probe, the main loop's parts,
-# the texture loads' sharing and the writing of messages. Named here, not taken from the build, so that declaring one
-# of them public fails this test.
+# the texture loads' sharing and the writing of messages. Named here, not taken from the
+# build, so that declaring one of them public fails this test.
 private=(app/Platform.h app/VideoDriver.h app/EventDispatch.h app/FrameClock.h app/FramePacer.h
     app/LogOutput.h render/TextureLoadScope.h)
 for header in "${private[@]}"; do

@@ -33,7 +33,8 @@ for skipped in "the unit, GL and example tests: GoogleTest" "the benchmarks: Goo
     "the end-to-end round on a virtual X server: xvfb-run, xauth, xdotool, import, convert" \
     "the format check: clang-format" "the API reference check: doxygen" \
     "the Windows platform layer's compile check: x86_64-w64-mingw32-g++" \
-    "the Debian package test: xvfb-run, xauth, lintian, desktop-file-validate, appstreamcli, man"; do
+    "the Debian package test: xvfb-run, xauth, lintian, desktop-file-validate, appstreamcli, man"
+do
     grep -qF -- "-- Skipping $skipped not found" "$scratch/log" || fail "no skip of $skipped"
 done
 tests=$("$(dirname "$1")/ctest" --test-dir "$scratch/build" -N | sed -n 's/^ *Test *#[0-9]*: //p' |
