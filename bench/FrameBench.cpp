@@ -2,11 +2,13 @@
 // frame (clear plus swap) in the same context, vertical sync off. Process CPU time counts
 // the renderer's worker threads too, which do the rasterising on a machine without a GPU.
 // Frames alternate, empty then game, so both meet the same load; medians resist the odd
-// frame that another process delays. Both run with the heap setting Core makes.
+// frame that another process delays. Both run with the heap setting the game's main makes
+// (RetainFreedHeap); with --heap=default they run on the C library's own settings instead.
 #include "game/Game.h"
-#include "tatami2d/app/Platform.h"
+#include "tatami2d/app/Heap.h"
 
 #include <algorithm>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <vector>
@@ -17,6 +19,9 @@
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
 #include <benchmark/benchmark.h>
+
+using namespace tatami2d;
+using namespace dojo;
 
 namespace {
 
@@ -29,7 +34,6 @@ double CpuSeconds() {
 // A window and context set up as the game's core sets them up, without vertical sync.
 struct Context {
     Context() {
-        platform::RetainFreedHeap();
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         SDL_Init(SDL_INIT_VIDEO);
         SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
@@ -102,4 +106,21 @@ void BM_GameFrameAgainstEmptyFrame(benchmark::State& state) {
 
 BENCHMARK(BM_GameFrameAgainstEmptyFrame)->Iterations(500)->Unit(benchmark::kMicrosecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    bool retainFreedHeap = true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--heap=default") == 0) {
+            retainFreedHeap = false;
+        }
+    }
+    // As the game's main does, before anything of the frame is made.
+    if (retainFreedHeap) {
+        RetainFreedHeap();
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("heap",
+                                retainFreedHeap ? "freed memory kept" : "C library default");
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

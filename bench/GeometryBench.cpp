@@ -15,6 +15,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tatami2d;
+
 namespace {
 std::atomic<long> gAllocations{0};
 } // namespace

@@ -16,6 +16,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tatami2d;
+
 namespace {
 
 constexpr double kMegabyte = 1024.0 * 1024.0;

@@ -1,5 +1,7 @@
 #include "game/BaseText.h"
 
+namespace dojo {
+
 namespace basetext {
 
 const BaseInfo& InfoOf(NumberBase base) {
@@ -13,3 +15,5 @@ const BaseInfo& InfoOf(NumberBase base) {
 }
 
 } // namespace basetext
+
+} // namespace dojo

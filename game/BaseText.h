@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+namespace dojo {
+
 // What the number panels and their answer fields know about each base, and the
 // typography they share.
 namespace basetext {
@@ -23,6 +25,8 @@ inline constexpr int kLabelFontSize = 42;
 inline constexpr int kRadixFontSize = 28;
 // A muted green (98, 146, 99) that reads on the dark board without competing with the
 // glyph colours.
-inline const ColorRGBA kTextColor{0.38431373f, 0.57254905f, 0.3882353f, 1.0f};
+inline const tatami2d::ColorRGBA kTextColor{0.38431373f, 0.57254905f, 0.3882353f, 1.0f};
 
 } // namespace basetext
+
+} // namespace dojo

@@ -2,6 +2,11 @@
 
 #include "tatami2d/render/Sprite.h"
 
+using tatami2d::Pos2f;
+using tatami2d::Sprite;
+
+namespace dojo {
+
 namespace digitrow {
 
 int GlyphIndex(char digit) {
@@ -27,3 +32,5 @@ void Draw(Sprite& sprite, std::string_view digits, const Pos2f& anchor) {
 }
 
 } // namespace digitrow
+
+} // namespace dojo

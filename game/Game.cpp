@@ -5,6 +5,12 @@
 
 #include <SDL_opengl.h>
 
+using tatami2d::Pos2f;
+using tatami2d::WindowSpec;
+namespace util2d = tatami2d::util2d;
+
+namespace dojo {
+
 namespace {
 
 // The character of a digit key of the main row or the keypad, or of a letter a-f; '\0'
@@ -105,3 +111,5 @@ void Game::DrawGrid() const {
     util2d::DrawLine(Pos2f{902.5f, 0.0f}, Pos2f{902.5f, h}, lineWidth);
     util2d::DrawLine(Pos2f{w - half, 0.0f}, Pos2f{w - half, h}, lineWidth);
 }
+
+} // namespace dojo

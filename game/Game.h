@@ -9,6 +9,8 @@
 
 #include <SDL.h>
 
+namespace dojo {
+
 class GivenNumber;
 
 // The board: three number panels side by side (Hexadecimal, Binary, Decimal), framed by
@@ -16,7 +18,7 @@ class GivenNumber;
 // release, at the last pointer position) go to every panel, which decides for itself.
 class Game {
 public:
-    explicit Game(const WindowSpec& windowSpec);
+    explicit Game(const tatami2d::WindowSpec& windowSpec);
     ~Game();
 
     Game(const Game&) = delete;
@@ -40,8 +42,10 @@ private:
     void ClearBackground() const;
     void DrawGrid() const;
 
-    WindowSpec windowSpec;
+    tatami2d::WindowSpec windowSpec;
     std::vector<std::unique_ptr<GivenNumber>> panels;
-    Pos2f mousePos;
-    ColorRGBA lineColor;
+    tatami2d::Pos2f mousePos;
+    tatami2d::ColorRGBA lineColor;
 };
+
+} // namespace dojo

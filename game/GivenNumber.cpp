@@ -10,6 +10,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+using tatami2d::Box2f;
+using tatami2d::Pos2f;
+using tatami2d::Sprite;
+using tatami2d::Texture;
+namespace util2d = tatami2d::util2d;
+
+namespace dojo {
+
 namespace {
 
 // The bases of the upper and lower answer fields: the two other than the panel's.
@@ -124,3 +132,5 @@ std::string GivenNumber::ToBaseString(std::int32_t value) const {
 void GivenNumber::DrawNewNumber() {
     number = std::rand() % 4095 + 1;
 }
+
+} // namespace dojo

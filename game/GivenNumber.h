@@ -9,9 +9,14 @@
 #include <memory>
 #include <string>
 
-class InputNumber;
+namespace tatami2d {
 class Sprite;
 class Texture;
+} // namespace tatami2d
+
+namespace dojo {
+
+class InputNumber;
 
 // One column of the board: a random number from 1 to 4095 shown in the panel's base,
 // with two answer fields for the other two bases and a Refresh button that draws a new
@@ -19,7 +24,7 @@ class Texture;
 // window coordinates, y up.
 class GivenNumber {
 public:
-    GivenNumber(NumberBase base, const Pos2f& origin);
+    GivenNumber(NumberBase base, const tatami2d::Pos2f& origin);
     ~GivenNumber();
 
     GivenNumber(const GivenNumber&) = delete;
@@ -29,7 +34,7 @@ public:
     // Passes a typed digit ('0'-'9', 'a'-'f') to the upper field, then the lower one.
     void HandleKey(char key);
     // Refresh first, then focus, Delete and Check of both fields, in that order.
-    void HandleClick(const Pos2f& pos);
+    void HandleClick(const tatami2d::Pos2f& pos);
     // The number in the panel's base, without leading zeros; hexadecimal in upper case.
     std::string ToBaseString(std::int32_t number) const;
 
@@ -43,17 +48,19 @@ private:
     std::unique_ptr<InputNumber> firstField;
     std::unique_ptr<InputNumber> secondField;
     NumberBase base;
-    std::unique_ptr<Texture> labelTexture;
+    std::unique_ptr<tatami2d::Texture> labelTexture;
     std::string fontPath;
     std::int32_t labelFontSize;
-    ColorRGBA textColor;
-    Pos2f origin;
-    std::unique_ptr<Texture> radixTexture;
+    tatami2d::ColorRGBA textColor;
+    tatami2d::Pos2f origin;
+    std::unique_ptr<tatami2d::Texture> radixTexture;
     std::int32_t radixFontSize;
-    Pos2f radixPos;
-    std::unique_ptr<Sprite> digitSprite;
-    Pos2f digitsAnchor;
+    tatami2d::Pos2f radixPos;
+    std::unique_ptr<tatami2d::Sprite> digitSprite;
+    tatami2d::Pos2f digitsAnchor;
     std::int32_t number;
-    std::unique_ptr<Texture> refreshTexture;
-    Box2f refreshBox;
+    std::unique_ptr<tatami2d::Texture> refreshTexture;
+    tatami2d::Box2f refreshBox;
 };
+
+} // namespace dojo

@@ -9,6 +9,15 @@
 
 #include <cstdlib>
 
+using tatami2d::Box2f;
+using tatami2d::ColorRGBA;
+using tatami2d::Pos2f;
+using tatami2d::Sprite;
+using tatami2d::Texture;
+namespace util2d = tatami2d::util2d;
+
+namespace dojo {
+
 namespace {
 
 // Only the digits of the field's base: '0'-'9', then 'a'-'f' as far as the radix goes.
@@ -135,3 +144,5 @@ Sprite& InputNumber::SpriteOfState() const {
     }
     return *whiteDigits;
 }
+
+} // namespace dojo

@@ -9,8 +9,12 @@
 #include <memory>
 #include <string>
 
+namespace tatami2d {
 class Sprite;
 class Texture;
+} // namespace tatami2d
+
+namespace dojo {
 
 // An answer field: the player writes the panel's number in this field's base. It keeps
 // the typed text (only digits of its base, at most as many as 4095 has in it, no leading
@@ -18,7 +22,7 @@ class Texture;
 // Click positions are in window coordinates, y up; boxes contain their edges.
 class InputNumber {
 public:
-    InputNumber(NumberBase base, const Pos2f& origin);
+    InputNumber(NumberBase base, const tatami2d::Pos2f& origin);
     ~InputNumber();
 
     InputNumber(const InputNumber&) = delete;
@@ -30,10 +34,10 @@ public:
     void HandleKey(char key);
     // A click in the box starts editing unless Correct; a click elsewhere ends editing
     // but keeps a Wrong verdict.
-    void HandleFocusClick(const Pos2f& pos);
+    void HandleFocusClick(const tatami2d::Pos2f& pos);
     // A click on Delete resets the field unless it is Correct.
-    void HandleDeleteClick(const Pos2f& pos);
-    bool IsCheckClicked(const Pos2f& pos) const;
+    void HandleDeleteClick(const tatami2d::Pos2f& pos);
+    bool IsCheckClicked(const tatami2d::Pos2f& pos) const;
     // Parses the text in the field's base and turns Correct or Wrong.
     void CheckAnswer(int number);
     // Back to Idle with "0"; the only way out of Correct.
@@ -43,28 +47,30 @@ public:
     const std::string& GetText() const { return text; }
 
 private:
-    void DrawDigits(Sprite& sprite) const;
-    Sprite& SpriteOfState() const;
+    void DrawDigits(tatami2d::Sprite& sprite) const;
+    tatami2d::Sprite& SpriteOfState() const;
 
     NumberBase base;
     std::string text;
     InputState state;
-    Box2f inputBox;
-    std::unique_ptr<Texture> labelTexture;
+    tatami2d::Box2f inputBox;
+    std::unique_ptr<tatami2d::Texture> labelTexture;
     std::string fontPath;
     int labelFontSize;
-    ColorRGBA textColor;
-    Pos2f origin;
-    std::unique_ptr<Texture> radixTexture;
+    tatami2d::ColorRGBA textColor;
+    tatami2d::Pos2f origin;
+    std::unique_ptr<tatami2d::Texture> radixTexture;
     int radixFontSize;
-    Pos2f radixPos;
-    std::unique_ptr<Sprite> greenDigits;
-    std::unique_ptr<Sprite> redDigits;
-    std::unique_ptr<Sprite> blueDigits;
-    std::unique_ptr<Sprite> whiteDigits;
-    Pos2f digitsAnchor;
-    std::unique_ptr<Texture> deleteTexture;
-    Box2f deleteBox;
-    std::unique_ptr<Texture> checkTexture;
-    Box2f checkBox;
+    tatami2d::Pos2f radixPos;
+    std::unique_ptr<tatami2d::Sprite> greenDigits;
+    std::unique_ptr<tatami2d::Sprite> redDigits;
+    std::unique_ptr<tatami2d::Sprite> blueDigits;
+    std::unique_ptr<tatami2d::Sprite> whiteDigits;
+    tatami2d::Pos2f digitsAnchor;
+    std::unique_ptr<tatami2d::Texture> deleteTexture;
+    tatami2d::Box2f deleteBox;
+    std::unique_ptr<tatami2d::Texture> checkTexture;
+    tatami2d::Box2f checkBox;
 };
+
+} // namespace dojo

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace dojo {
+
 // The states of an answer field; each has its own glyph colour.
 enum class InputState : std::int32_t {
     Editing = 0, // takes typed digits (blue)
@@ -9,3 +11,5 @@ enum class InputState : std::int32_t {
     Correct = 2, // the last check matched; locked, no buttons (green)
     Wrong = 3,   // the last check did not match (red)
 };
+
+} // namespace dojo

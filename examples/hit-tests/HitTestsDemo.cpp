@@ -5,6 +5,14 @@
 #include "tatami2d/render/HitTests.h"
 #include "tatami2d/render/PolygonQueries.h"
 
+using tatami2d::Box2f;
+using tatami2d::ColorRGBA;
+using tatami2d::Disc2f;
+using tatami2d::Pos2f;
+using tatami2d::Texture;
+using tatami2d::WindowSpec;
+namespace util2d = tatami2d::util2d;
+
 namespace {
 
 const Box2f kTargetBox{60.0f, 230.0f, 140.0f, 100.0f};

@@ -18,7 +18,7 @@
 // only touch do not overlap. Reads its font from assets/.
 class HitTestsDemo {
 public:
-    explicit HitTestsDemo(const WindowSpec& windowSpec);
+    explicit HitTestsDemo(const tatami2d::WindowSpec& windowSpec);
 
     void OnKeyDown(const SDL_KeyboardEvent& /*e*/) {}
     void OnKeyUp(const SDL_KeyboardEvent& /*e*/) {}
@@ -31,17 +31,17 @@ public:
 private:
     enum class Drag { None, Disc, Box };
     struct Label {
-        Texture text;
-        Pos2f bottomLeft;
+        tatami2d::Texture text;
+        tatami2d::Pos2f bottomLeft;
     };
 
     float windowWidth;
     float windowHeight;
-    Pos2f pointer;
+    tatami2d::Pos2f pointer;
     Drag drag;
-    Vector2f grabOffset; // from the pointer to the dragged shape's centre or corner
-    Disc2f disc;
-    Box2f box;
+    tatami2d::Vector2f grabOffset; // from the pointer to the dragged shape's centre or corner
+    tatami2d::Disc2f disc;
+    tatami2d::Box2f box;
     // Box, circle, segment, polygon: touched by the pointer, the disc or the box.
     bool targetLit[4];
     bool discTouches;

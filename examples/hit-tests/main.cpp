@@ -4,7 +4,8 @@
 #include <memory>
 
 int main(int /*argc*/, char* /*argv*/[]) {
-    auto core = std::make_unique<Core>(WindowSpec{"Tatami2D: hit tests", 640.0f, 480.0f, true});
+    auto core = std::make_unique<tatami2d::Core>(
+        tatami2d::WindowSpec{"Tatami2D: hit tests", 640.0f, 480.0f, true});
     core->Run<HitTestsDemo>();
     core.reset();
     return 0;

@@ -8,6 +8,15 @@
 
 #include <cmath>
 
+using tatami2d::ColorRGBA;
+using tatami2d::HitInfo;
+using tatami2d::Matrix2x3;
+using tatami2d::Pos2f;
+using tatami2d::SVGParser;
+using tatami2d::Vector2f;
+using tatami2d::WindowSpec;
+namespace util2d = tatami2d::util2d;
+
 namespace {
 
 const Pos2f kRaySource{40.0f, 60.0f};

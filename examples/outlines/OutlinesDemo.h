@@ -16,7 +16,7 @@
 // rock (inside one outline, not both).
 class OutlinesDemo {
 public:
-    explicit OutlinesDemo(const WindowSpec& windowSpec);
+    explicit OutlinesDemo(const tatami2d::WindowSpec& windowSpec);
 
     void OnKeyDown(const SDL_KeyboardEvent& /*e*/) {}
     void OnKeyUp(const SDL_KeyboardEvent& /*e*/) {}
@@ -28,17 +28,18 @@ public:
 
 private:
     // The nearest hit of the segment on any of the turned outlines.
-    bool Raycast(const Pos2f& from, const Pos2f& to, HitInfo& nearest) const;
+    bool Raycast(const tatami2d::Pos2f& from, const tatami2d::Pos2f& to,
+                 tatami2d::HitInfo& nearest) const;
 
     float windowWidth;
     float windowHeight;
-    std::vector<std::vector<Pos2f>> outlines; // as loaded, y upwards, in viewBox units
-    std::vector<std::vector<Pos2f>> turned;   // in window coordinates
-    float angle;                              // degrees, counter-clockwise
-    Pos2f pointer;
+    std::vector<std::vector<tatami2d::Pos2f>> outlines; // as loaded, y upwards, in viewBox units
+    std::vector<std::vector<tatami2d::Pos2f>> turned;   // in window coordinates
+    float angle;                                        // degrees, counter-clockwise
+    tatami2d::Pos2f pointer;
     bool pointerInside;
-    Pos2f rayEnd; // the first hit, or the far end when nothing is hit
+    tatami2d::Pos2f rayEnd; // the first hit, or the far end when nothing is hit
     bool rayHits;
-    Vector2f normal; // at the hit, facing the ray's source
-    Pos2f bounceEnd;
+    tatami2d::Vector2f normal; // at the hit, facing the ray's source
+    tatami2d::Pos2f bounceEnd;
 };

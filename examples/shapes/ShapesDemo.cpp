@@ -9,6 +9,13 @@
 #include <cmath>
 #include <vector>
 
+using tatami2d::Box2f;
+using tatami2d::ColorRGBA;
+using tatami2d::Oval2f;
+using tatami2d::Pos2f;
+using tatami2d::WindowSpec;
+namespace util2d = tatami2d::util2d;
+
 namespace {
 
 constexpr float kPi = 3.1415927f;

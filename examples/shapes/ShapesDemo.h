@@ -12,7 +12,7 @@
 // sizes. One arc turns with the elapsed time. Input is ignored.
 class ShapesDemo {
 public:
-    explicit ShapesDemo(const WindowSpec& windowSpec);
+    explicit ShapesDemo(const tatami2d::WindowSpec& windowSpec);
 
     void OnKeyDown(const SDL_KeyboardEvent& /*e*/) {}
     void OnKeyUp(const SDL_KeyboardEvent& /*e*/) {}
@@ -26,6 +26,6 @@ private:
     float windowWidth;
     float windowHeight;
     float spinnerAngle; // radians, counter-clockwise
-    std::vector<Pos2f> star;
-    std::vector<Pos2f> hexagon;
+    std::vector<tatami2d::Pos2f> star;
+    std::vector<tatami2d::Pos2f> hexagon;
 };

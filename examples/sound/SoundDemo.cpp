@@ -9,6 +9,16 @@
 #include <algorithm>
 #include <cmath>
 
+using tatami2d::Box2f;
+using tatami2d::ColorRGBA;
+using tatami2d::Disc2f;
+using tatami2d::Pos2f;
+using tatami2d::SoundEffect;
+using tatami2d::SoundStream;
+using tatami2d::Texture;
+using tatami2d::WindowSpec;
+namespace util2d = tatami2d::util2d;
+
 namespace {
 
 const char* const kFont = "assets/Baloo.ttf";

@@ -12,7 +12,7 @@
 // volume, shown as a bar of eight steps. Reads its sounds and font from assets/.
 class SoundDemo {
 public:
-    explicit SoundDemo(const WindowSpec& windowSpec);
+    explicit SoundDemo(const tatami2d::WindowSpec& windowSpec);
 
     void OnKeyDown(const SDL_KeyboardEvent& e);
     void OnKeyUp(const SDL_KeyboardEvent& /*e*/) {}
@@ -27,11 +27,11 @@ private:
 
     float windowWidth;
     float windowHeight;
-    SoundEffect effects[kPads];
-    Texture names[kPads];
+    tatami2d::SoundEffect effects[kPads];
+    tatami2d::Texture names[kPads];
     float flash[kPads]; // 1 on a click, fading to 0
-    SoundStream music;
+    tatami2d::SoundStream music;
     int volume; // the mixer's 0 to MIX_MAX_VOLUME
     bool musicPaused;
-    Texture labels[3]; // title, music, help
+    tatami2d::Texture labels[3]; // title, music, help
 };

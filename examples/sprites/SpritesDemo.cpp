@@ -7,6 +7,13 @@
 #include <algorithm>
 #include <string>
 
+using tatami2d::Box2f;
+using tatami2d::ColorRGBA;
+using tatami2d::Pos2f;
+using tatami2d::Texture;
+using tatami2d::WindowSpec;
+namespace util2d = tatami2d::util2d;
+
 namespace {
 
 const char* const kFont = "assets/Baloo.ttf";

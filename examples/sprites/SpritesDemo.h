@@ -15,7 +15,7 @@
 // assets/coin.png and assets/Baloo.ttf.
 class SpritesDemo {
 public:
-    explicit SpritesDemo(const WindowSpec& windowSpec);
+    explicit SpritesDemo(const tatami2d::WindowSpec& windowSpec);
 
     void OnKeyDown(const SDL_KeyboardEvent& e);
     void OnKeyUp(const SDL_KeyboardEvent& /*e*/) {}
@@ -32,12 +32,12 @@ private:
 
     float windowWidth;
     float windowHeight;
-    Sprite coin;
-    Texture sheet;
+    tatami2d::Sprite coin;
+    tatami2d::Texture sheet;
     int framesPerSecond;
     bool paused;
     float frameSeconds; // time spent on the current frame
-    Texture status;
-    std::vector<Texture> captions;
-    std::vector<Texture> frameNumbers;
+    tatami2d::Texture status;
+    std::vector<tatami2d::Texture> captions;
+    std::vector<tatami2d::Texture> frameNumbers;
 };

@@ -4,8 +4,8 @@
 #include <memory>
 
 int main(int /*argc*/, char* /*argv*/[]) {
-    auto core =
-        std::make_unique<Core>(WindowSpec{"Tatami2D: sprites and text", 640.0f, 480.0f, true});
+    auto core = std::make_unique<tatami2d::Core>(
+        tatami2d::WindowSpec{"Tatami2D: sprites and text", 640.0f, 480.0f, true});
     core->Run<SpritesDemo>();
     core.reset();
     return 0;

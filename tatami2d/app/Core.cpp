@@ -1,7 +1,12 @@
 #include "tatami2d/app/Core.h"
 
+#include "tatami2d/app/EventDispatch.h"
+#include "tatami2d/app/FrameClock.h"
+#include "tatami2d/app/FramePacer.h"
+#include "tatami2d/app/LogOutput.h"
 #include "tatami2d/app/Platform.h"
 #include "tatami2d/app/VideoDriver.h"
+#include "tatami2d/render/TextureLoadScope.h"
 
 #include <iostream>
 #include <thread>
@@ -12,10 +17,23 @@
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
 
+namespace tatami2d {
+
 namespace {
 
 void ReportSdlFailure(const char* message) {
-    std::cerr << message << SDL_GetError() << std::endl;
+    WriteLog({message, SDL_GetError(), "\n"});
+}
+
+// With vertical sync on, waits where the swap returned sooner than the display refreshes.
+void WaitOutShortPass(SDL_Window* window, FramePacer& pacer) {
+    // Asked each pass: the window may have moved to a display with another refresh rate.
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(window);
+    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) {
+        mode.refresh_rate = 0;
+    }
+    std::this_thread::sleep_for(pacer.WaitAfterPass(FramePacer::Clock::now(), mode.refresh_rate));
 }
 
 } // namespace
@@ -31,7 +49,6 @@ Core::~Core() {
 }
 
 void Core::Initialize() {
-    platform::RetainFreedHeap();
     platform::DisableConsoleClose();
 
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
@@ -103,23 +120,41 @@ void Core::Initialize() {
 
 bool Core::IsReadyToRun() const {
     if (!initialized) {
-        std::cerr << "Core::Run( ), Core not correctly initialized, unable to run the game\n";
+        WriteLog({"Core::Run( ), Core not correctly initialized, unable to run the game\n"});
         std::cin.get();
     }
     return initialized;
 }
 
-void Core::WaitOutShortPass(FramePacer& pacer) const {
-    if (!windowSpec.isVSyncOn) {
-        return;
+void Core::BuildSharingLoads(const std::function<void()>& build) const {
+    // A game builds many textures from a few files: each is read once, and nothing of it is
+    // kept once the game stands.
+    const TextureLoadScope loads;
+    build();
+}
+
+void Core::RunLoop(const detail::GameHandlers& game) const {
+    const int height = static_cast<int>(windowSpec.height);
+    FrameClock clock{maxElapsedSeconds};
+    FramePacer pacer{FramePacer::Clock::now()};
+    SDL_Event event{};
+    bool quit = false;
+    while (!quit) {
+        while (SDL_PollEvent(&event) != 0) {
+            // Events queued behind a quit are still delivered.
+            if (DispatchEvent(event, game, height)) {
+                quit = true;
+            }
+        }
+        if (!quit) {
+            game.Update(clock.Tick());
+            game.Draw();
+            SDL_GL_SwapWindow(sdlWindow);
+            if (windowSpec.isVSyncOn) {
+                WaitOutShortPass(sdlWindow, pacer);
+            }
+        }
     }
-    // Asked each pass: the window may have moved to a display with another refresh rate.
-    SDL_DisplayMode mode{};
-    const int display = SDL_GetWindowDisplayIndex(sdlWindow);
-    if (display < 0 || SDL_GetCurrentDisplayMode(display, &mode) != 0) {
-        mode.refresh_rate = 0;
-    }
-    std::this_thread::sleep_for(pacer.WaitAfterPass(FramePacer::Clock::now(), mode.refresh_rate));
 }
 
 void Core::Cleanup() {
@@ -132,3 +167,5 @@ void Core::Cleanup() {
     SDL_Quit();
     platform::EnableConsoleClose();
 }
+
+} // namespace tatami2d

@@ -1,20 +1,22 @@
 #pragma once
 
-#include "tatami2d/app/EventDispatch.h"
-#include "tatami2d/app/FrameClock.h"
-#include "tatami2d/app/FramePacer.h"
+#include "tatami2d/detail/GameHandlers.h"
 #include "tatami2d/math/WindowSpec.h"
-#include "tatami2d/render/TextureLoadScope.h"
 
+#include <functional>
 #include <memory>
 
 #include <SDL.h>
+
+/// Everything the Tatami2D framework defines; its free functions in world coordinates are in
+/// util2d. Names in tatami2d::detail serve public templates and are not part of the interface.
+namespace tatami2d {
 
 /// \file
 /// The application core: window, OpenGL context, media libraries and the main loop.
 
 /// Owns the window, its OpenGL context and the media libraries, and runs the main loop
-/// of one game. Start-up failures are reported on stderr and leave IsInitialized() false;
+/// of one game. Start-up failures are logged (see SetLogSink) and leave IsInitialized() false;
 /// Run then only reports and waits for a key on stdin. A video driver that shows nothing
 /// fails the start-up too, unless SDL_VIDEODRIVER asked for it.
 ///
@@ -44,7 +46,9 @@ public:
     /// deletes it before returning. Each pass dispatches every queued event, then calls
     /// Update with the seconds since the previous pass (at most 0.1) and Draw, and swaps;
     /// on the pass that sees the quit, nothing is drawn. With vertical sync on, a pass that
-    /// ends early is stretched towards the display's refresh interval (see FramePacer).
+    /// ends early is stretched to 90 % of the display's refresh interval, for displays that
+    /// accept vertical sync and then return every swap at once. While the Game is built, the
+    /// textures it makes from the same files share what they decode, open and render.
     template <class Game>
     void Run();
 
@@ -56,8 +60,10 @@ private:
     void Cleanup();
     // False, after reporting and waiting for one character on stdin, when start-up failed.
     bool IsReadyToRun() const;
-    // With vertical sync on, waits where the swap returned sooner than the display refreshes.
-    void WaitOutShortPass(FramePacer& pacer) const;
+    // Calls build while the textures it makes share their loads.
+    void BuildSharingLoads(const std::function<void()>& build) const;
+    // Passes of the main loop until a quit event.
+    void RunLoop(const detail::GameHandlers& game) const;
 
     WindowSpec windowSpec;
     SDL_Window* sdlWindow;
@@ -73,30 +79,9 @@ void Core::Run() {
     }
 
     std::unique_ptr<Game> game;
-    {
-        // A game builds many textures from a few files: each is read once, and nothing
-        // of it is kept once the game stands.
-        const TextureLoadScope loads;
-        game = std::make_unique<Game>(windowSpec);
-    }
-    const int height = static_cast<int>(windowSpec.height);
-    FrameClock clock{maxElapsedSeconds};
-    FramePacer pacer{FramePacer::Clock::now()};
-    SDL_Event event{};
-    bool quit = false;
-    while (!quit) {
-        while (SDL_PollEvent(&event) != 0) {
-            // Events queued behind a quit are still delivered.
-            if (DispatchEvent(event, *game, height)) {
-                quit = true;
-            }
-        }
-        if (!quit) {
-            game->Update(clock.Tick());
-            game->Draw();
-            SDL_GL_SwapWindow(sdlWindow);
-            WaitOutShortPass(pacer);
-        }
-    }
+    BuildSharingLoads([this, &game] { game = std::make_unique<Game>(windowSpec); });
+    RunLoop(detail::GameHandlers::Of(*game));
     game.reset();
 }
+
+} // namespace tatami2d

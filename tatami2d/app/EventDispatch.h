@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+namespace tatami2d {
+
 /// \file
 /// Delivery of SDL events to a game's handlers.
 
@@ -38,3 +40,5 @@ bool DispatchEvent(SDL_Event& event, Handler& handler, int windowHeight) {
     }
     return false;
 }
+
+} // namespace tatami2d

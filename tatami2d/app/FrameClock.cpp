@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace tatami2d {
+
 FrameClock::FrameClock(float maxSeconds) : maxSeconds{maxSeconds}, previous{Clock::now()} {}
 
 float FrameClock::Tick() {
@@ -15,3 +17,5 @@ float FrameClock::ToClampedSeconds(Clock::duration elapsed, float maxSeconds) {
     const float seconds = std::chrono::duration<float>(elapsed).count();
     return std::min(seconds, maxSeconds);
 }
+
+} // namespace tatami2d

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace tatami2d {
+
 /// \file
 /// The clamped time between frames.
 
@@ -25,3 +27,5 @@ private:
     float maxSeconds;
     Clock::time_point previous;
 };
+
+} // namespace tatami2d

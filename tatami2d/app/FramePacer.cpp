@@ -1,5 +1,7 @@
 #include "tatami2d/app/FramePacer.h"
 
+namespace tatami2d {
+
 FramePacer::FramePacer(Clock::time_point start) : passStart{start} {}
 
 FramePacer::Clock::duration FramePacer::WaitAfterPass(Clock::time_point now, int refreshRate) {
@@ -14,3 +16,5 @@ FramePacer::Clock::duration FramePacer::WaitAfterPass(Clock::time_point now, int
     passStart = earliestEnd;
     return earliestEnd - now;
 }
+
+} // namespace tatami2d

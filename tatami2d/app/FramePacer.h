@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace tatami2d {
+
 /// \file
 /// Pacing of the main loop on displays that ignore vertical sync.
 
@@ -27,3 +29,5 @@ public:
 private:
     Clock::time_point passStart;
 };
+
+} // namespace tatami2d

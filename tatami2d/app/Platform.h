@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tatami2d {
+
 /// \file
 /// Operating-system facilities around the game.
 
@@ -17,7 +19,8 @@ void ReportLeaks();
 
 /// Keep freed heap memory in the process for reuse rather than handing it back to the
 /// system at each free. A software renderer frees and re-takes its per-frame buffers, and
-/// memory handed back costs a page fault per page every frame. Core does this first.
+/// memory handed back costs a page fault per page every frame. Behind the public
+/// RetainFreedHeap, which a program calls if it wants it.
 void RetainFreedHeap();
 
 /// Grey out (or enable again) the Close command of the console window's system menu,
@@ -28,3 +31,5 @@ void EnableConsoleClose();
 ///@}
 
 } // namespace platform
+
+} // namespace tatami2d

@@ -9,7 +9,7 @@
 
 // A terminal has no system menu and the C library keeps no debug heap: the sanitizer
 // build (AddressSanitizer's leak check at exit) takes the place of the leak report.
-namespace platform {
+namespace tatami2d::platform {
 
 void EnableHeapChecks() {}
 
@@ -26,6 +26,6 @@ void DisableConsoleClose() {}
 
 void EnableConsoleClose() {}
 
-} // namespace platform
+} // namespace tatami2d::platform
 
 #endif

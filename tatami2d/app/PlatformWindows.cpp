@@ -5,7 +5,7 @@
 #include <crtdbg.h>
 #include <windows.h>
 
-namespace platform {
+namespace tatami2d::platform {
 namespace {
 
 void SetConsoleCloseFlag(UINT flag) {
@@ -36,6 +36,6 @@ void EnableConsoleClose() {
     SetConsoleCloseFlag(MF_ENABLED);
 }
 
-} // namespace platform
+} // namespace tatami2d::platform
 
 #endif

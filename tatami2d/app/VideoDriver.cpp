@@ -5,6 +5,8 @@
 #include <cctype>
 #include <string_view>
 
+namespace tatami2d {
+
 namespace {
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
@@ -37,3 +39,5 @@ bool IsUnseenFallbackDriver(const char* driver, const char* requestedDrivers) {
     }
     return requestedDrivers == nullptr || !ListNames(requestedDrivers, driver);
 }
+
+} // namespace tatami2d

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tatami2d {
+
 /// \file
 /// The start-up check against video drivers that show nothing.
 
@@ -10,3 +12,5 @@
 /// unset), a comma-separated list of names matched without regard to case, as SDL matches
 /// them.
 bool IsUnseenFallbackDriver(const char* driver, const char* requestedDrivers);
+
+} // namespace tatami2d

@@ -1,14 +1,15 @@
 #include "tatami2d/audio/SoundEffect.h"
 
-#include <iostream>
+#include "tatami2d/app/LogOutput.h"
+
+namespace tatami2d {
 
 SoundEffect::SoundEffect(const std::string& path)
     // The mixer closes the stream, and copes with a null one when the file did not open.
     : mixChunk{Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1)} {
     if (mixChunk == nullptr) {
         // No line end, so that whatever is reported next continues this line.
-        std::cerr << "SoundEffect: Failed to load " << path
-                  << ",\nSDL_mixer Error: " << SDL_GetError();
+        WriteLog({"SoundEffect: Failed to load ", path, ",\nSDL_mixer Error: ", SDL_GetError()});
     }
 }
 
@@ -49,3 +50,5 @@ void SoundEffect::PauseAll() {
 void SoundEffect::ResumeAll() {
     Mix_Resume(-1);
 }
+
+} // namespace tatami2d

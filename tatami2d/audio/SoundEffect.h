@@ -4,12 +4,14 @@
 
 #include <SDL_mixer.h>
 
+namespace tatami2d {
+
 /// \file
 /// Short samples played on the mixer's channels.
 
 /// A short sample loaded whole into memory and played on the mixer's channels. The audio
 /// device must be open (Core opens it) before one is built and the mixer must outlive it.
-/// A failed load is reported on stderr and leaves an object that plays nothing and reports
+/// A failed load is logged (see SetLogSink) and leaves an object that plays nothing and reports
 /// volume -1.
 class SoundEffect {
 public:
@@ -45,3 +47,5 @@ public:
 private:
     Mix_Chunk* mixChunk;
 };
+
+} // namespace tatami2d

@@ -1,12 +1,13 @@
 #include "tatami2d/audio/SoundStream.h"
 
-#include <iostream>
+#include "tatami2d/app/LogOutput.h"
+
+namespace tatami2d {
 
 SoundStream::SoundStream(const std::string& path) : mixMusic{Mix_LoadMUS(path.c_str())} {
     if (mixMusic == nullptr) {
         // No line end, so that whatever is reported next continues this line.
-        std::cerr << "SoundStream: Failed to load " << path
-                  << ",\nSDL_mixer Error: " << SDL_GetError();
+        WriteLog({"SoundStream: Failed to load ", path, ",\nSDL_mixer Error: ", SDL_GetError()});
     }
 }
 
@@ -49,3 +50,5 @@ void SoundStream::SetVolume(int volume) {
 int SoundStream::GetVolume() {
     return Mix_VolumeMusic(-1);
 }
+
+} // namespace tatami2d

@@ -4,12 +4,14 @@
 
 #include <SDL_mixer.h>
 
+namespace tatami2d {
+
 /// \file
 /// Music streamed on the mixer's music channel.
 
 /// A piece of music streamed from its file on the mixer's single music channel. The audio
 /// device must be open (Core opens it) before one is built and the mixer must outlive it.
-/// A failed load is reported on stderr and leaves an object that plays nothing.
+/// A failed load is logged (see SetLogSink) and leaves an object that plays nothing.
 class SoundStream {
 public:
     /// Opens the file (any format the mixer streams); it is read while the music plays.
@@ -44,3 +46,5 @@ public:
 private:
     Mix_Music* mixMusic;
 };
+
+} // namespace tatami2d

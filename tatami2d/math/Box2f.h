@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tatami2d {
+
 /// \file
 /// The axis-aligned rectangle record.
 
@@ -16,3 +18,5 @@ struct Box2f {
     float width;  ///< Extent to the right of left.
     float height; ///< Extent above bottom.
 };
+
+} // namespace tatami2d

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tatami2d {
+
 /// \file
 /// The colour record.
 
@@ -14,3 +16,5 @@ struct ColorRGBA {
     float b; ///< Blue.
     float a; ///< Opacity: 0 transparent, 1 opaque.
 };
+
+} // namespace tatami2d

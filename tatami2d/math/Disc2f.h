@@ -2,6 +2,8 @@
 
 #include "tatami2d/math/Pos2f.h"
 
+namespace tatami2d {
+
 /// \file
 /// The circle record.
 
@@ -17,3 +19,5 @@ struct Disc2f {
     Pos2f center; ///< The centre.
     float radius; ///< The radius.
 };
+
+} // namespace tatami2d

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tatami2d {
+
 namespace {
 
 // Single-precision pi, multiplied first and divided by 180 second.
@@ -152,3 +154,5 @@ bool operator!=(const Matrix2x3& lhs, const Matrix2x3& rhs) {
 std::ostream& operator<<(std::ostream& out, const Matrix2x3& matrix) {
     return out << matrix.ToString();
 }
+
+} // namespace tatami2d

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace tatami2d {
+
 /// \file
 /// The 2-D affine matrix and its operators.
 
@@ -87,3 +89,5 @@ bool operator!=(const Matrix2x3& lhs, const Matrix2x3& rhs);
 ///@}
 /// Writes ToString().
 std::ostream& operator<<(std::ostream& out, const Matrix2x3& matrix);
+
+} // namespace tatami2d

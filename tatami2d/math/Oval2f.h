@@ -2,6 +2,8 @@
 
 #include "tatami2d/math/Pos2f.h"
 
+namespace tatami2d {
+
 /// \file
 /// The ellipse record.
 
@@ -20,3 +22,5 @@ struct Oval2f {
     float radiusX; ///< Half the horizontal extent.
     float radiusY; ///< Half the vertical extent.
 };
+
+} // namespace tatami2d

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tatami2d {
+
 /// \file
 /// The point record.
 
@@ -12,3 +14,5 @@ struct Pos2f {
     float x; ///< Rightwards.
     float y; ///< Upwards.
 };
+
+} // namespace tatami2d

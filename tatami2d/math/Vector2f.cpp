@@ -4,6 +4,8 @@
 #include <iomanip>
 #include <sstream>
 
+namespace tatami2d {
+
 std::string Vector2f::ToString() const {
     std::ostringstream text;
     text << std::fixed << std::setprecision(2) << "Vector2f(" << x << ", " << y << ")";
@@ -43,3 +45,5 @@ Vector2f Vector2f::Reflect(const Vector2f& surfaceNormal) const {
 std::ostream& operator<<(std::ostream& out, const Vector2f& vector) {
     return out << vector.ToString();
 }
+
+} // namespace tatami2d

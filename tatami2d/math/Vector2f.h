@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+namespace tatami2d {
+
 /// \file
 /// The 2-D vector, and the operators that join it to points.
 
@@ -208,3 +210,5 @@ inline Pos2f& operator-=(Pos2f& lhs, const Vector2f& rhs) {
     lhs.y -= rhs.y;
     return lhs;
 }
+
+} // namespace tatami2d

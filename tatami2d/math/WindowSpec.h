@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace tatami2d {
+
 /// \file
 /// The window description handed to Core and to the game.
 
@@ -19,3 +21,5 @@ struct WindowSpec {
     /// do not wait.
     bool isVSyncOn;
 };
+
+} // namespace tatami2d

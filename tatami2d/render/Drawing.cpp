@@ -4,6 +4,8 @@
 
 #include <SDL_opengl.h>
 
+namespace tatami2d {
+
 namespace {
 
 constexpr float kPi = 3.1415927f;
@@ -240,3 +242,5 @@ void FillPolygon(const std::vector<Pos2f>& vertices) {
 }
 
 } // namespace util2d
+
+} // namespace tatami2d

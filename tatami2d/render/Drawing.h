@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace tatami2d {
+
 /// \file
 /// Immediate-mode drawing in world coordinates, one glBegin/glEnd block per call.
 /// Colour, line width and point size live in the OpenGL context: SetColor sets the colour
@@ -89,3 +91,5 @@ void FillPolygon(const std::vector<Pos2f>& vertices);
 ///@}
 
 } // namespace util2d
+
+} // namespace tatami2d

@@ -3,6 +3,8 @@
 #include "tatami2d/math/Pos2f.h"
 #include "tatami2d/math/Vector2f.h"
 
+namespace tatami2d {
+
 /// \file
 /// The result record of util2d::Raycast.
 
@@ -16,3 +18,5 @@ struct HitInfo {
     /// an edge shorter than 0.001.
     Vector2f normal{};
 };
+
+} // namespace tatami2d

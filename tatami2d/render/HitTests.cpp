@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace tatami2d {
+
 namespace util2d {
 
 float GetDistance(float x1, float y1, float x2, float y2) {
@@ -87,3 +89,5 @@ bool IsOverlapping(const Box2f& r, const Disc2f& c) {
 }
 
 } // namespace util2d
+
+} // namespace tatami2d

@@ -4,6 +4,8 @@
 #include "tatami2d/math/Disc2f.h"
 #include "tatami2d/math/Pos2f.h"
 
+namespace tatami2d {
+
 /// \file
 /// Containment, overlap and distance tests in world coordinates. Boxes are used as given:
 /// a negative width or height is not reordered. NaN coordinates make every comparison
@@ -37,3 +39,5 @@ bool IsOverlapping(const Pos2f& a, const Pos2f& b, const Disc2f& c);
 bool IsOverlapping(const Box2f& r, const Disc2f& c);
 
 } // namespace util2d
+
+} // namespace tatami2d

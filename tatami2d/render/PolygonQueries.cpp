@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tatami2d {
+
 namespace util2d {
 
 namespace {
@@ -196,3 +198,5 @@ bool IsOverlapping(const std::vector<Pos2f>& vertices, const Disc2f& c) {
 }
 
 } // namespace util2d
+
+} // namespace tatami2d

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <vector>
 
+namespace tatami2d {
+
 /// \file
 /// Segment and polygon queries. A polygon is closed (edge i runs from v[i] to v[(i+1) % n])
 /// and may wind either way. A segment p1-p2 is parametrised as p1 + lambda * (p2 - p1).
@@ -56,3 +58,5 @@ bool IsOverlapping(const std::vector<Pos2f>& vertices, const Disc2f& c);
 ///@}
 
 } // namespace util2d
+
+} // namespace tatami2d

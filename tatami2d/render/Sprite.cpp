@@ -3,6 +3,8 @@
 #include "tatami2d/math/Box2f.h"
 #include "tatami2d/render/Texture.h"
 
+namespace tatami2d {
+
 Sprite::Sprite(const std::string& imagePath, int cols, int rows, const Pos2f& position)
     : texture{std::make_unique<Texture>(imagePath)}, imagePath{imagePath}, cols{cols}, rows{rows},
       nrOfFrames{cols * rows}, currentFrame{0}, frameWidth{texture->GetWidth() /
@@ -26,3 +28,5 @@ void Sprite::Draw() const {
     const float bottom = static_cast<float>(row + 1) * frameHeight;
     texture->Draw(position, Box2f{left, bottom, frameWidth, frameHeight});
 }
+
+} // namespace tatami2d

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+namespace tatami2d {
+
 class Texture;
 
 /// \file
@@ -54,3 +56,5 @@ private:
     float frameHeight;
     Pos2f position;
 };
+
+} // namespace tatami2d

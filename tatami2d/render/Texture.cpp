@@ -1,14 +1,17 @@
 #include "tatami2d/render/Texture.h"
 
+#include "tatami2d/app/LogOutput.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <cstdint>
 #include <cstring>
-#include <iostream>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include <SDL_image.h>
+
+namespace tatami2d {
 
 namespace {
 
@@ -20,7 +23,7 @@ bool IsPresent(const Box2f& box) {
 }
 
 void ReportSdlFailure(const char* message) {
-    std::cerr << message << SDL_GetError() << std::endl;
+    WriteLog({message, SDL_GetError(), "\n"});
 }
 
 // A channel of 0..1 as an 8-bit value, truncated toward zero and keeping the low 8 bits.
@@ -138,7 +141,7 @@ void Texture::CreateFromString(const std::string& text, const std::string& fontP
 void Texture::CreateFromString(const std::string& text, TTF_Font* pFont, const ColorRGBA& color) {
     creationOk = true;
     if (pFont == nullptr) {
-        std::cerr << "Texture::CreateFromString, invalid TTF_Font pointer\n";
+        WriteLog({"Texture::CreateFromString, invalid TTF_Font pointer\n"});
         creationOk = false;
         return;
     }
@@ -177,8 +180,8 @@ void Texture::CreateFromSurface(SDL_Surface* pSurface) {
     } else if (bytesPerPixel == 4) {
         pixelFormat = redFirst ? GL_RGBA : GL_BGRA;
     } else {
-        std::cerr << "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: "
-                  << bytesPerPixel << "\nUse 32 bit or 24 bit images.\n";
+        WriteLog({"Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: ",
+                  std::to_string(bytesPerPixel), "\nUse 32 bit or 24 bit images.\n"});
         creationOk = false;
         return;
     }
@@ -187,11 +190,11 @@ void Texture::CreateFromSurface(SDL_Surface* pSurface) {
     glBindTexture(GL_TEXTURE_2D, id);
     const GLenum error = glGetError();
     if (error != GL_NO_ERROR) {
-        std::cerr << "Texture::CreateFromSurface, error binding textures, Error id = " << error
-                  << '\n'
-                  << "Can happen if a texture is created before performing the initialization "
-                     "code (e.g. a static Texture object).\n"
-                  << "There might be a white rectangle instead of the image.\n";
+        WriteLog({"Texture::CreateFromSurface, error binding textures, Error id = ",
+                  std::to_string(error),
+                  "\nCan happen if a texture is created before performing the initialization "
+                  "code (e.g. a static Texture object).\n"
+                  "There might be a white rectangle instead of the image.\n"});
     }
 
     const bool mustLock = SDL_MUSTLOCK(pSurface);
@@ -272,3 +275,5 @@ void Texture::DrawFilledRect(const Box2f& dstRect) const {
     glVertex2f(dstRect.left, dstRect.bottom + dstRect.height);
     glEnd();
 }
+
+} // namespace tatami2d

@@ -9,11 +9,13 @@
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
 
+namespace tatami2d {
+
 /// \file
 /// OpenGL textures from image files and from text.
 
 /// One OpenGL texture made from an image file or from a line of text, drawn as a quad in
-/// world coordinates. A texture whose creation failed reports it once on stderr, answers
+/// world coordinates. A texture whose creation failed logs it once (see SetLogSink), answers
 /// false to IsCreationOk() and draws an opaque magenta rectangle instead (which leaves the
 /// current colour magenta). Create only while the window's context is current and
 /// SDL_image and SDL_ttf are initialised (Core does both); destroy before the context goes.
@@ -24,8 +26,8 @@ public:
     /// formats are refused but keep the image's size; any other failure leaves 10 x 10.
     explicit Texture(const std::string& imagePath);
     /// One line of text in the colour, channels 0 to 1, from a font file at ptSize points
-    /// (opened and closed for this texture, or shared while a TextureLoadScope lives) or
-    /// from an open font (null fails). A failure leaves the size 10 x 10.
+    /// (opened and closed for this texture, or shared among the textures made while Core::Run
+    /// builds the game) or from an open font (null fails). A failure leaves the size 10 x 10.
     ///@{
     Texture(const std::string& text, const std::string& fontPath, int ptSize,
             const ColorRGBA& color);
@@ -70,3 +72,5 @@ private:
     float height;
     bool creationOk;
 };
+
+} // namespace tatami2d

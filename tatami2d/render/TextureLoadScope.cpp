@@ -2,6 +2,8 @@
 
 #include <SDL_image.h>
 
+namespace tatami2d {
+
 namespace {
 
 // The one live scope; null whenever none lives, so nothing outlasts it.
@@ -82,3 +84,5 @@ SDL_Surface* TextureLoadScope::RenderText(TTF_Font* pFont, const std::string& te
     }
     return pSurface;
 }
+
+} // namespace tatami2d

@@ -7,6 +7,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+namespace tatami2d {
+
 /// \file
 /// Sharing decoded images, open fonts and rendered text among the textures built together.
 
@@ -52,3 +54,5 @@ private:
     std::map<std::pair<std::string, int>, TTF_Font*> fonts;
     std::map<TextKey, SDL_Surface*> texts;
 };
+
+} // namespace tatami2d

@@ -1,5 +1,6 @@
 #include "tatami2d/svg/SVGParser.h"
 
+#include "tatami2d/app/LogOutput.h"
 #include "tatami2d/math/Box2f.h"
 
 #include <algorithm>
@@ -7,11 +8,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <new>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
+
+namespace tatami2d {
 
 namespace {
 
@@ -76,7 +78,7 @@ bool WithoutThrowing(const char* where, Operation operation) {
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
-    std::cerr << where << ", out of memory\n";
+    WriteLog({where, ", out of memory\n"});
     return false;
 }
 
@@ -263,13 +265,13 @@ bool ReadPathData(const std::string& pathData, std::vector<Pos2f>& vertices) {
             break;
         case 'C':
         case 'c':
-            std::cerr << "SVGParser::GetVerticesFromPathData,  beziers are not supported.\n"
-                         "Have another look at the guide, or select all nodes in inkscape and "
-                         "press shift + L\n";
+            WriteLog({"SVGParser::GetVerticesFromPathData,  beziers are not supported.\n"
+                      "Have another look at the guide, or select all nodes in inkscape and "
+                      "press shift + L\n"});
             return refuse();
         default:
-            std::cerr << "SVGParser::GetVerticesFromPathData, " << command
-                      << " is not a supported SVG command";
+            WriteLog({"SVGParser::GetVerticesFromPathData, ", std::string_view{&command, 1},
+                      " is not a supported SVG command"});
             return refuse();
         }
 
@@ -296,8 +298,8 @@ bool ReadSvgText(std::string_view svgText, std::vector<std::vector<Pos2f>>& vert
         size_t valueBegin{0};
         size_t valueEnd{0};
         if (!pathData.Find(startPosContent, endPosContent, valueBegin, valueEnd)) {
-            std::cerr << "SVGParser::GetVerticesFromSvgString(..), path element doesn't contain "
-                         "a d-attribute.\n ";
+            WriteLog({"SVGParser::GetVerticesFromSvgString(..), path element doesn't contain "
+                      "a d-attribute.\n "});
             vertices.clear();
             return false;
         }
@@ -307,8 +309,8 @@ bool ReadSvgText(std::string_view svgText, std::vector<std::vector<Pos2f>>& vert
         if (valueBegin == lastBegin && valueEnd == lastEnd) {
             reread += valueEnd - valueBegin;
             if (reread > svgText.size()) {
-                std::cerr << "SVGParser::GetVerticesFromSvgString(..), path elements nested in "
-                             "one another read the same data too often.\n";
+                WriteLog({"SVGParser::GetVerticesFromSvgString(..), path elements nested in "
+                          "one another read the same data too often.\n"});
                 vertices.clear();
                 return false;
             }
@@ -319,15 +321,14 @@ bool ReadSvgText(std::string_view svgText, std::vector<std::vector<Pos2f>>& vert
         std::vector<Pos2f> verticesVector;
         const std::string pathDataValue{svgText.substr(valueBegin, valueEnd - valueBegin)};
         if (!ReadPathData(pathDataValue, verticesVector)) {
-            std::cerr << "SVGParser::GetVerticesFromSvgString(..), error while extracting "
-                         "vertices from the path. \n";
+            WriteLog({"SVGParser::GetVerticesFromSvgString(..), error while extracting "
+                      "vertices from the path. \n"});
             vertices.clear();
             return false;
         }
         if (verticesVector.empty()) {
-            std::cerr << "Empty verticesVector in GetVerticesFromSvgString(..), no vertices "
-                         "found in the path element"
-                      << std::endl;
+            WriteLog({"Empty verticesVector in GetVerticesFromSvgString(..), no vertices "
+                      "found in the path element\n"});
             vertices.clear();
             return false;
         }
@@ -338,13 +339,12 @@ bool ReadSvgText(std::string_view svgText, std::vector<std::vector<Pos2f>>& vert
     // otherwise the file ends inside the element, and accepting it would drop that element
     // and every one after it unnoticed.
     if (paths.unterminated != npos && svgText.find("</svg>", paths.unterminated) == npos) {
-        std::cerr << "SVGParser::GetVerticesFromSvgString(..), path element isn't terminated.\n";
+        WriteLog({"SVGParser::GetVerticesFromSvgString(..), path element isn't terminated.\n"});
         vertices.clear();
         return false;
     }
     if (vertices.empty()) {
-        std::cerr << "Empty vertices in GetVerticesFromSvgString(..), no path element(s) found"
-                  << std::endl;
+        WriteLog({"Empty vertices in GetVerticesFromSvgString(..), no path element(s) found\n"});
         return false;
     }
     return true;
@@ -398,22 +398,22 @@ bool SVGParser::GetVerticesFromSvgFile(const std::string& filePath,
     try {
         std::string svgString;
         if (!ReadJoinedLines(filePath, svgString)) {
-            std::cerr << "SVGParser::GetVerticesFromSvgFile(..), failed to load vertices from file "
-                      << filePath << std::endl;
+            WriteLog({"SVGParser::GetVerticesFromSvgFile(..), failed to load vertices from file ",
+                      filePath, "\n"});
             return false;
         }
         RemoveSpaces(svgString);
         if (!ReadSvgText(svgString, vertices)) {
-            std::cerr << "SVGParser::GetVerticesFromSvgFile(..), malformed or unsupported "
-                         "information in file "
-                      << filePath << std::endl;
+            WriteLog({"SVGParser::GetVerticesFromSvgFile(..), malformed or unsupported "
+                      "information in file ",
+                      filePath, "\n"});
             return false;
         }
 
         std::string viewBoxValue;
         if (!FindAttributeValue(svgString, "viewBox", viewBoxValue)) {
-            std::cerr << "SVGParser::GetVerticesFromSvgFile(..), no viewbox information found in "
-                      << filePath << std::endl;
+            WriteLog({"SVGParser::GetVerticesFromSvgFile(..), no viewbox information found in ",
+                      filePath, "\n"});
             vertices.clear();
             return false;
         }
@@ -435,9 +435,9 @@ bool SVGParser::GetVerticesFromSvgFile(const std::string& filePath,
                 point.y = viewBox.height - point.y;
                 // The flip can leave the float range, which the path data may not.
                 if (!std::isfinite(point.y)) {
-                    std::cerr << "SVGParser::GetVerticesFromSvgFile(..), malformed or "
-                                 "unsupported information in file "
-                              << filePath << std::endl;
+                    WriteLog({"SVGParser::GetVerticesFromSvgFile(..), malformed or "
+                              "unsupported information in file ",
+                              filePath, "\n"});
                     vertices.clear();
                     return false;
                 }
@@ -449,8 +449,8 @@ bool SVGParser::GetVerticesFromSvgFile(const std::string& filePath,
     }
     // Out of memory: the file could not be loaded, whatever it holds.
     Truncate(vertices, sizeBefore);
-    std::cerr << "SVGParser::GetVerticesFromSvgFile(..), failed to load vertices from file "
-              << filePath << std::endl;
+    WriteLog({"SVGParser::GetVerticesFromSvgFile(..), failed to load vertices from file ", filePath,
+              "\n"});
     return false;
 }
 
@@ -533,7 +533,7 @@ void SVGParser::RemoveSpaces(std::string& svgText) {
 Pos2f SVGParser::FirstSvgPoint(std::stringstream& ss, Pos2f& cursor, char command, bool isClosed,
                                bool updateCursor) {
     if (!isClosed) {
-        std::cerr << "SVGParser::FirstSvgPoint, expected 'Z' or 'z' command";
+        WriteLog({"SVGParser::FirstSvgPoint, expected 'Z' or 'z' command"});
     }
     return ReadPointFrom(ss, cursor, command, updateCursor);
 }
@@ -541,14 +541,14 @@ Pos2f SVGParser::FirstSvgPoint(std::stringstream& ss, Pos2f& cursor, char comman
 Pos2f SVGParser::NextSvgPoint(std::stringstream& ss, Pos2f& cursor, char command, bool isClosed,
                               bool updateCursor) {
     if (isClosed) {
-        std::cerr << "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n";
+        WriteLog({"SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"});
     }
     return ReadPointFrom(ss, cursor, command, updateCursor);
 }
 
 Pos2f SVGParser::NextSvgCoordX(std::stringstream& ss, Pos2f& cursor, char command, bool isClosed) {
     if (isClosed) {
-        std::cerr << "SVGParser::NextSvgCoordX, expected 'M' or 'm' command\n";
+        WriteLog({"SVGParser::NextSvgCoordX, expected 'M' or 'm' command\n"});
     }
     const float c = ReadSvgNumber(ss);
     cursor.x = IsRelative(command) ? cursor.x + c : c;
@@ -557,7 +557,7 @@ Pos2f SVGParser::NextSvgCoordX(std::stringstream& ss, Pos2f& cursor, char comman
 
 Pos2f SVGParser::NextSvgCoordY(std::stringstream& ss, Pos2f& cursor, char command, bool isClosed) {
     if (isClosed) {
-        std::cerr << "SVGParser::NextSvgCoordY, expected 'M' or 'm' command\n";
+        WriteLog({"SVGParser::NextSvgCoordY, expected 'M' or 'm' command\n"});
     }
     const float c = ReadSvgNumber(ss);
     cursor.y = IsRelative(command) ? cursor.y + c : c;
@@ -588,6 +588,8 @@ void SVGParser::SkipSvgComma(std::stringstream& ss, bool expectMore) {
         }
     }
     if (ss.eof() && expectMore) {
-        std::cerr << "SVGParser::SkipSvgComma, expected comma or whitespace\n";
+        WriteLog({"SVGParser::SkipSvgComma, expected comma or whitespace\n"});
     }
 }
+
+} // namespace tatami2d

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
+namespace tatami2d {
+
 /// \file
 /// Polygon outlines from the straight-segment path data of SVG files.
 
 /// Loads polygon outlines from the straight-segment path data of SVG files: one outline per
 /// path element, in file order, with y flipped by the viewBox height so the outline stands
 /// upright in y-up coordinates. Only M m L l H h V v Z z are read; curves are refused.
-/// Nothing throws, not even when memory runs out: failures are written to std::cerr and
+/// Nothing throws, not even when memory runs out: failures are logged (see SetLogSink) and
 /// reported by a false result. Stateless: every operation is static and may run on any
 /// thread that owns its arguments.
 class SVGParser {
@@ -85,7 +87,9 @@ public:
     /// A value missing at the end of the data reads as 0; a value that cannot be read leaves
     /// `ss` failed before its end, which the path-data parser refuses.
     static float ReadSvgValue(std::stringstream& ss, bool expectMore);
-    /// Skips whitespace and at most one comma; reports on stderr when the data ends here
+    /// Skips whitespace and at most one comma; logs a message when the data ends here
     /// although expectMore says another value follows.
     static void SkipSvgComma(std::stringstream& ss, bool expectMore);
 };
+
+} // namespace tatami2d

@@ -4,6 +4,7 @@
 #include "SoundDemo.h"
 #include "SpritesDemo.h"
 #include "tatami2d/app/Core.h"
+#include "tatami2d/app/EventDispatch.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +21,8 @@
 #include <SDL_mixer.h>
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
+
+using namespace tatami2d;
 
 // Each example's game class played headless on a live Core, from its build folder where its
 // assets are: a fixed script of SDL input records and frame times, then its final frame

@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <optional>
 
+using namespace tatami2d;
+using namespace dojo;
+
 namespace {
 
 const WindowSpec kSpec{"Numeral Dojo", 1350.0f, 345.0f, true};

@@ -11,6 +11,9 @@
 
 #include <SDL_opengl.h>
 
+using namespace tatami2d;
+using namespace dojo;
+
 namespace {
 
 // A field at (7.5, 185): box (7.5, 150)-(377.5, 200), Check from (407.5, 200), Delete from

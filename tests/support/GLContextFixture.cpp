@@ -2,6 +2,8 @@
 
 #include <SDL_opengl.h>
 
+using namespace tatami2d;
+
 void GLContextFixture::SetUp() {
     core = std::make_unique<Core>(WindowSpec{"test", kWidth, kHeight, false});
     ASSERT_TRUE(core->IsInitialized());

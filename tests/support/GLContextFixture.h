@@ -26,5 +26,5 @@ protected:
     Pixel ReadPixel(int x, int y) const;
     void Clear(float r, float g, float b);
 
-    std::unique_ptr<Core> core; // outlives what a derived fixture holds
+    std::unique_ptr<tatami2d::Core> core; // outlives what a derived fixture holds
 };

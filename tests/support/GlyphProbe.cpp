@@ -7,6 +7,8 @@
 
 #include <SDL_opengl.h>
 
+using namespace tatami2d;
+
 int GlyphsIn(const Pos2f& anchor, const Canvas::Color& color) {
     const Pixel ink = PixelOf(color);
     const int y = static_cast<int>(anchor.y);

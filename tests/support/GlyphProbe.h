@@ -8,7 +8,7 @@
 // 29 left of the next, the rightmost with its bottom-left corner at the anchor. A digit's ink
 // runs from 10 to 30 above its frame's bottom and stays clear of the gap to the next slot, so
 // a cut, shifted or crowded glyph does not count.
-int GlyphsIn(const Pos2f& anchor, const Canvas::Color& color);
+int GlyphsIn(const tatami2d::Pos2f& anchor, const Canvas::Color& color);
 bool IsNear(const Pixel& pixel, const Pixel& color, int tolerance = 2);
 // How many pixels of the w x h block at (x, y) are near the colour.
 int CountPixels(int x, int y, int w, int h, const Pixel& color);

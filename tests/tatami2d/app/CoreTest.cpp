@@ -1,9 +1,12 @@
 #include "tatami2d/app/Core.h"
 
+#include "tatami2d/app/Heap.h"
 #include "tatami2d/app/VideoDriver.h"
+#include "tatami2d/render/TextureLoadScope.h"
 
 #include <array>
 #include <iostream>
+#include <malloc.h>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -14,6 +17,8 @@
 #include <SDL_opengl.h>
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
+
+using namespace tatami2d;
 
 namespace {
 
@@ -73,6 +78,12 @@ int __wrap_SDL_GetCurrentDisplayMode(int display, SDL_DisplayMode* mode) {
     calls += "pace|";
     return __real_SDL_GetCurrentDisplayMode(display, mode);
 }
+// The framework's changes to the C library's heap settings.
+int __real_mallopt(int param, int value);
+int __wrap_mallopt(int param, int value) {
+    calls += "mallopt " + std::to_string(param) + " " + std::to_string(value) + "|";
+    return __real_mallopt(param, value);
+}
 }
 
 // The rest of the set-up (viewport, blending, the y-up pixel projection) is what every GL test
@@ -121,6 +132,24 @@ TEST(Core, RunDeliversEveryEventFlippedToYUpThenUpdatesDrawsSwapsAndPacesUntilQu
                      "update|draw|swap|pace|update|draw|swap|pace|down|delete|");
     ASSERT_EQ(elapsed.size(), 2u);
     EXPECT_EQ(elapsed[1], 0.1f) << "a stall reaches the game as at most 0.1 s";
+}
+
+// The heap is the program's to set: a Core and its game leave it alone unless asked.
+TEST(Core, LeavesTheHeapSettingsToTheProgramWhichCanKeepFreedMemory) {
+    calls.clear();
+    elapsed.clear();
+    {
+        Core core{kSpec};
+        ASSERT_TRUE(core.IsInitialized());
+        SDL_Event quit{SDL_QUIT};
+        SDL_PushEvent(&quit);
+        core.Run<Recorder>();
+    }
+    EXPECT_EQ(calls.find("mallopt"), std::string::npos) << calls;
+    calls.clear();
+    RetainFreedHeap();
+    EXPECT_EQ(calls, "mallopt " + std::to_string(M_TRIM_THRESHOLD) + " " +
+                         std::to_string(64 * 1024 * 1024) + "|");
 }
 
 TEST(Core, FailedStartUpReportsAndRunWaitsForOneCharacter) {

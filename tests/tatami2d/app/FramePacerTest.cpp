@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 using namespace std::chrono_literals;
 
 TEST(FramePacer, AnEarlyPassIsStretchedAndAPacedOneNeverWaits) {

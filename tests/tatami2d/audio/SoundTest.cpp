@@ -12,6 +12,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 namespace {
 
 constexpr std::size_t kToneFrames = 2205;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 using M = Matrix2x3;
 
 TEST(Matrix2x3, PrintsSixDecimalsAndMapsRightOperandFirstMovingPointsNotVectors) {

@@ -16,8 +16,8 @@ std::string ValueText(const Values&... values) {
         using Value = std::decay_t<decltype(value)>;
         if constexpr (std::is_arithmetic_v<Value>) {
             text << value << ' ';
-        } else if constexpr (std::is_same_v<Value, std::vector<Pos2f>>) {
-            for (const Pos2f& point : value) {
+        } else if constexpr (std::is_same_v<Value, std::vector<tatami2d::Pos2f>>) {
+            for (const tatami2d::Pos2f& point : value) {
                 text << point.x << ',' << point.y << ' ';
             }
         } else {

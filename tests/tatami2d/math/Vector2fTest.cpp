@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 TEST(Vector2f, TextKeepsNegativeZeroAndEqualityIsAbsoluteAndStrictAtTheTolerance) {
     EXPECT_EQ(Vector2f(1.0f, -2.5f).ToString(), "Vector2f(1.00, -2.50)");
     EXPECT_EQ(Vector2f(1.0f, 0.0f).Orthogonal().ToString(), "Vector2f(-0.00, 1.00)");

@@ -7,6 +7,8 @@
 
 #include <SDL_opengl.h>
 
+using namespace tatami2d;
+
 using namespace util2d;
 using Drawing = GLContextFixture;
 

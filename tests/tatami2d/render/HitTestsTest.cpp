@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 using namespace util2d;
 
 // Each case at its edge and just past it, with shapes off the origin so that a sum taken for a

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 using namespace util2d;
 
 const std::vector<Pos2f> kSquare{{0, 0}, {10, 0}, {10, 10}, {0, 10}};

@@ -2,6 +2,8 @@
 
 #include "support/GLContextFixture.h"
 
+using namespace tatami2d;
+
 using SpriteTest = GLContextFixture;
 
 // Where frames are cut from a sheet shows in the game's glyph rows (a single row, read one pixel

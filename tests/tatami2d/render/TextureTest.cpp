@@ -1,6 +1,7 @@
 #include "tatami2d/render/Texture.h"
 
 #include "support/GLContextFixture.h"
+#include "tatami2d/app/Log.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <cstdio>
@@ -9,10 +10,14 @@
 #include <functional>
 #include <memory>
 #include <regex>
+#include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
 #include <SDL_image.h>
+
+using namespace tatami2d;
 
 namespace {
 
@@ -115,6 +120,21 @@ TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
 
 // Rows of odd-width 3-byte images are padded to 4 bytes, rows of rendered text (4 bytes, blue
 // first) beyond the text.
+TEST_F(TextureTest, AFailedLoadReachesTheProgramsLogSinkInsteadOfStderr) {
+    std::vector<std::string> messages;
+    SetLogSink([&messages](std::string_view message) { messages.emplace_back(message); });
+    testing::internal::CaptureStderr();
+    const Texture missing{"Resources/no-such-image.png"};
+    const std::string sdlError = SDL_GetError();
+    const std::string onStderr = testing::internal::GetCapturedStderr();
+    SetLogSink(nullptr);
+    EXPECT_FALSE(missing.IsCreationOk());
+    EXPECT_EQ(onStderr, "");
+    EXPECT_EQ(messages,
+              std::vector<std::string>{
+                  "Texture::CreateFromImage, error when calling IMG_Load: " + sdlError + "\n"});
+}
+
 TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     const auto paint = [](int x, int y) {
         return SDL_Color{Uint8(x * 30), Uint8(y * 70), Uint8(200 - x), 255};

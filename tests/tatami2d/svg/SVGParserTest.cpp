@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tatami2d;
+
 // Runs the loader with its error stream kept, and writes out the outlines it found.
 class SVG : public testing::Test {
 protected:
