@@ -1,5 +1,6 @@
 #include "tatami2d/app/Core.h"
 
+#include "tatami2d/app/DrawArea.h"
 #include "tatami2d/app/EventDispatch.h"
 #include "tatami2d/app/FrameClock.h"
 #include "tatami2d/app/FramePacer.h"
@@ -96,6 +97,7 @@ void Core::Initialize() {
     glLoadIdentity();
     gluOrtho2D(0.0, windowSpec.width, 0.0, windowSpec.height);
     glViewport(0, 0, width, height);
+    SetDrawArea({0, 0, width, height, windowSpec.width, windowSpec.height});
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
