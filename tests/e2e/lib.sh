@@ -27,11 +27,18 @@ start_game() {
         2>/dev/null | head -n 1) && [[ -n $GAME_WINDOW ]]; do
         ((++tries < 3)) || fail "no window titled 'Numeral Dojo' appeared"
     done
-    eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
-    WINDOW_X=$X WINDOW_Y=$Y
+    # A few frames, then look where the window was placed once shown (Wine moves it then). A
+    # first start in a fresh Wine prefix takes seconds to draw anything: look again until the
+    # labels or placeholders show, or 30 times.
+    local looks=0
+    while :; do
+        sleep 1
+        eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
+        WINDOW_X=$X WINDOW_Y=$Y
+        look "$2/start.png"
+        (($(pixels "#629263") > 5000 || $(pixels "#FF00FF") > 0 || ++looks == 30)) && break
+    done
     [[ "$WIDTH" == 1350 && "$HEIGHT" == 345 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 1350x345"
-    sleep 1 # a few frames
-    look "$2/start.png"
     expect_drawn
 }
 

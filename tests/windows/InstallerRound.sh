@@ -40,9 +40,9 @@ quiet=$(value QuietUninstallString)
 
 # Started as the Start menu starts it: through the shortcut, in the folder the shortcut names.
 # Wine's `start` returns without waiting for a shortcut's program: wait for the game itself.
+# As with the zip, a second try when the first window of a fresh prefix misplaces.
 GAME_LAUNCHER=("$wine" start /unix)
-start_game "$shortcut" "$artifacts"
-stop_game
+(start_game "$shortcut" "$artifacts" && stop_game) || (start_game "$shortcut" "$artifacts" && stop_game)
 for _ in $(seq 120); do
     pgrep -f 'Numeral Dojo.NumeralDojo\.exe' >/dev/null || break
     sleep 0.5
