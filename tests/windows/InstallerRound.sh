@@ -16,10 +16,8 @@ rm -rf "$artifacts" && mkdir -p "$artifacts"
 folder="$WINEPREFIX/drive_c/Program Files/Numeral Dojo"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Numeral Dojo.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\NumeralDojo'
-# value <name>: the entry's value of that name, or nothing.
-value() {
-    "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$1 *REG_[A-Z]* *//p"
+value() { # the entry's value of that name, or nothing
+    "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"
 }
 
 "$wine" "$installer" /S >"$artifacts/install.log" 2>&1 || true
@@ -27,16 +25,17 @@ for file in NumeralDojo.exe SDL2.dll Resources/Baloo.ttf Resources/green.png Uni
     [[ -f $folder/$file ]] || fail "the installer put no $file into $folder"
 done
 [[ -f $shortcut ]] || fail "no Start-menu shortcut"
-[[ $(value DisplayName) == "Numeral Dojo" ]] || fail "no entry among the installed apps"
-[[ $(value DisplayVersion) == "$version" ]] || fail "the entry's version is not $version"
-[[ $(value Publisher) != "" ]] || fail "the entry names no publisher"
-[[ $(value DisplayIcon) == 'C:\Program Files\Numeral Dojo\NumeralDojo.exe,0' ]] ||
-    fail "the entry's icon is not the game's"
-[[ $(value UninstallString) == '"C:\Program Files\Numeral Dojo\Uninstall.exe"' ]] ||
-    fail "the entry's uninstall command is wrong"
-quiet=$(value QuietUninstallString)
-[[ $quiet == '"C:\Program Files\Numeral Dojo\Uninstall.exe" /S' ]] ||
-    fail "the entry's quiet uninstall command is wrong"
+quiet='"C:\Program Files\Numeral Dojo\Uninstall.exe" /S'
+while IFS='|' read -r name expected; do
+    [[ $(value "$name") == "$expected" ]] || fail "the installed apps' entry has no $name $expected"
+done <<END
+DisplayName|Numeral Dojo
+DisplayVersion|$version
+Publisher|The Numeral Dojo developers
+DisplayIcon|C:\Program Files\Numeral Dojo\NumeralDojo.exe,0
+UninstallString|"C:\Program Files\Numeral Dojo\Uninstall.exe"
+QuietUninstallString|$quiet
+END
 
 # Started as the Start menu starts it: through the shortcut, in the folder the shortcut names.
 # Wine's `start` returns without waiting for a shortcut's program: wait for the game itself.

@@ -15,10 +15,7 @@ shipped=$(ls -1 ./*.dll | sed 's|^\./||' | tr '[:upper:]' '[:lower:]' | sort)
 needed=$(for program in NumeralDojo.exe ./*.dll; do imports "$program"; done |
     grep -Ev "$system" | sort -u)
 [[ $needed == "$shipped" ]] || {
-    echo "FAIL: the programs load these DLLs beyond Windows' own:"
-    echo "$needed"
-    echo "but the zip ships:"
-    echo "$shipped"
+    echo "FAIL: the programs load, beyond Windows' DLLs:" $needed "; the zip ships:" $shipped
     exit 1
 }
 echo "NumeralDojo.exe and its DLLs load only Windows' DLLs and: $(echo $shipped)"
