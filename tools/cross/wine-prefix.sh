@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Wine prefix of the Windows tests, in the build folder so that runs never share one:
-#   WinePrefix.sh start <prefix>  makes it if missing and keeps its wineserver running, so
+#   wine-prefix.sh start <prefix>  makes it if missing and keeps its wineserver running, so
 #                                 that each test's program starts in a fraction of a second
-#   WinePrefix.sh stop <prefix>   ends that wineserver and every Wine process of the prefix
+#   wine-prefix.sh stop <prefix>   ends that wineserver and every Wine process of the prefix
 set -euo pipefail
 export WINEPREFIX=$2 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 case "$1" in
