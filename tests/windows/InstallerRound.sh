@@ -10,7 +10,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/lib.sh"
 installer=$1 version=$2 artifacts=$4
 export WINEPREFIX=$3 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap '/usr/lib/wine/wineserver64 --kill 2>/dev/null || true' EXIT # Wine's desktop keeps this X display
+# Wine's desktop keeps the X display it started on: a session of this display's own.
+/usr/lib/wine/wineserver64 --kill 2>/dev/null || true
+trap '/usr/lib/wine/wineserver64 --kill 2>/dev/null || true' EXIT
 wine=/usr/lib/wine/wine64
 rm -rf "$artifacts" && mkdir -p "$artifacts"
 

@@ -7,7 +7,9 @@ set -euo pipefail
 zip=$1 name=$2 artifacts=$4
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=$3 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-trap '/usr/lib/wine/wineserver64 --kill 2>/dev/null || true' EXIT # Wine's desktop keeps this X display
+# Wine's desktop keeps the X display it started on: a session of this display's own.
+/usr/lib/wine/wineserver64 --kill 2>/dev/null || true
+trap '/usr/lib/wine/wineserver64 --kill 2>/dev/null || true' EXIT
 rm -rf "$artifacts" && mkdir -p "$artifacts"
 unzip -q "$zip" -d "$artifacts/unpacked"
 for file in NumeralDojo.exe README.txt LICENSE.txt Resources/Baloo-OFL.txt licenses/SDL2.txt; do

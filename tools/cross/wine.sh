@@ -12,9 +12,10 @@ shift 2
 output=$(mktemp -d)
 trap 'rm -rf "$output"' EXIT
 status=0
+# Wine's desktop process keeps the X display it started on (or none): a program run on a display
+# of its own (a test's virtual X server) gets a session of its own and ends it.
+[[ -z ${DISPLAY:-} ]] || /usr/lib/wine/wineserver64 --kill 2>/dev/null || true
 /usr/lib/wine/wine64 "$@" >"$output/out" 2>"$output/err" || status=$?
-# Wine's desktop process keeps the X display it started on: a program run on a display of its
-# own (a test's virtual X server) ends the prefix's session with it.
 [[ -z ${DISPLAY:-} ]] || /usr/lib/wine/wineserver64 --kill 2>/dev/null || true
 cat "$output/out"
 cat "$output/err" >&2
