@@ -2,6 +2,9 @@
 # Set-up for Numeral Dojo on Debian 12, from nothing but the base system.
 #   ./setup.sh play   installs what is missing, builds the game and starts it
 #   ./setup.sh test   installs what is missing, builds everything and runs every test
+#   ./setup.sh windows  installs what is missing, cross-builds the game for 64-bit Windows and
+#                     makes its zip and installer
+#   ./setup.sh web-libs builds SDL2 and its add-ons for the web, prints where they are
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -19,6 +22,18 @@ TEST_PACKAGES=(
     lintian # the Debian package's check against Debian's policy
     doxygen # the API reference, and its check that every public member is documented
 )
+
+# The Windows build: mingw-w64 with posix threads, Debian's sources of the libraries, Wine
+# to run the result (the Debian `wine` package brings the `wine` command) and NSIS for the
+# installer; googletest's sources build the unit tests for Windows.
+WINDOWS_PACKAGES=(
+    g++-mingw-w64-x86-64-posix dpkg-dev debian-archive-keyring ca-certificates
+    wine64 wine nsis zip unzip googletest xvfb xauth xdotool imagemagick
+)
+
+# The libraries for the web build: Debian's Emscripten (its own SDL ports need a cache that
+# Debian freezes).
+WEB_PACKAGES=(emscripten dpkg-dev debian-archive-keyring ca-certificates)
 
 install_missing() {
     local missing=()
@@ -53,8 +68,18 @@ play() {
     exec ./build/release/NumeralDojo
 }
 
+# The zip and the installer for Windows; the libraries they ship are built once and cached.
+windows() {
+    install_missing "${GAME_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    DOJO_CROSS_PREFIX=$(tools/cross/build-libs.sh windows)
+    export DOJO_CROSS_PREFIX
+    build windows
+    cmake --build --preset windows --target windows-packages
+    echo "setup.sh: made $(cat build/windows/packaging/windows/made.txt)"
+}
+
 run_tests() {
-    install_missing "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    install_missing "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
     local jobs
     jobs=$(nproc)
 
@@ -69,13 +94,22 @@ run_tests() {
     echo "== Fuzzing the SVG loader =="
     build fuzz
     ctest --preset fuzz -j "$jobs"
+
+    echo "== The Windows build under Wine: unit tests, the zip, the installer, the examples =="
+    windows
+    ctest --preset windows -j "$jobs"
 }
 
 case "${1:-}" in
 play) play ;;
 test) run_tests ;;
+windows) windows ;;
+web-libs)
+    install_missing build-essential cmake "${WEB_PACKAGES[@]}"
+    tools/cross/build-libs.sh web
+    ;;
 *)
-    echo "usage: ./setup.sh play | test" >&2
+    echo "usage: ./setup.sh play | test | windows | web-libs" >&2
     exit 2
     ;;
 esac

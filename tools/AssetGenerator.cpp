@@ -1,15 +1,19 @@
 // Draws the game's images into one folder (the four glyph sheets and the three buttons)
-// and the application icon into another (PNGs of each size and an SVG).
+// and the application icon into another (PNGs of each size, an SVG and a Windows .ico).
 // Usage: AssetGenerator <font.ttf> <resources-folder> <icon-folder>
 
 #include "tools/ButtonArt.h"
 #include "tools/GlyphSheet.h"
 #include "tools/IconArt.h"
+#include "tools/IconFile.h"
 #include "tools/Palette.h"
 
+#include <cstdint>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -49,7 +53,19 @@ bool WriteButtons(const std::string& folder) {
            buttonart::PaintRefresh().SavePng(folder + "/Refresh.png");
 }
 
-// numeral-dojo-<size>.png for each size, and numeral-dojo.svg.
+// The .ico of the Windows program and installer: the sizes Explorer, the taskbar and the
+// Start menu show, the largest as the 256-pixel PNG already written.
+bool WriteIco(const std::string& folder) {
+    std::vector<Canvas> bitmaps;
+    for (const int size : {16, 24, 32, 48, 64}) {
+        bitmaps.push_back(iconart::Paint(size));
+    }
+    std::ifstream png{folder + "/numeral-dojo-256.png", std::ios::binary};
+    const std::vector<std::uint8_t> png256{std::istreambuf_iterator<char>{png}, {}};
+    return !png256.empty() && iconfile::Write(folder + "/numeral-dojo.ico", bitmaps, png256);
+}
+
+// numeral-dojo-<size>.png for each size, numeral-dojo.svg and numeral-dojo.ico.
 bool WriteIcons(const std::string& folder) {
     for (const int size : iconart::kPngSizes) {
         if (!iconart::Paint(size).SavePng(folder + "/numeral-dojo-" + std::to_string(size) +
@@ -65,7 +81,7 @@ bool WriteIcons(const std::string& folder) {
         std::cerr << "AssetGenerator, error when writing " << path << std::endl;
         return false;
     }
-    return true;
+    return WriteIco(folder);
 }
 
 } // namespace

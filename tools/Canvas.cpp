@@ -59,6 +59,21 @@ void Canvas::Blend(int x, int y, const Color& color, float coverage) {
     dst = Color{mix(color.r, dst.r), mix(color.g, dst.g), mix(color.b, dst.b), outA};
 }
 
+std::vector<std::uint8_t> Canvas::ToRgbaBytes() const {
+    std::vector<std::uint8_t> bytes(pixels.size() * 4);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const Color& c = pixels[i];
+        // Fully transparent pixels are stored as transparent black, so colour noise never
+        // hides where nothing is drawn.
+        const bool empty = ToByte(c.a) == 0;
+        bytes[i * 4 + 0] = empty ? 0 : ToByte(c.r);
+        bytes[i * 4 + 1] = empty ? 0 : ToByte(c.g);
+        bytes[i * 4 + 2] = empty ? 0 : ToByte(c.b);
+        bytes[i * 4 + 3] = ToByte(c.a);
+    }
+    return bytes;
+}
+
 bool Canvas::SavePng(const std::string& path) const {
     SDL_Surface* surface =
         SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGBA32);
@@ -67,18 +82,10 @@ bool Canvas::SavePng(const std::string& path) const {
                   << SDL_GetError() << std::endl;
         return false;
     }
+    const std::vector<std::uint8_t> bytes = ToRgbaBytes();
     for (int y = 0; y < height; ++y) {
-        auto* row = static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch;
-        for (int x = 0; x < width; ++x) {
-            const Color& c = pixels[static_cast<size_t>(y * width + x)];
-            // Fully transparent pixels are stored as transparent black, so colour noise
-            // never hides where nothing is drawn.
-            const bool empty = ToByte(c.a) == 0;
-            row[x * 4 + 0] = empty ? 0 : ToByte(c.r);
-            row[x * 4 + 1] = empty ? 0 : ToByte(c.g);
-            row[x * 4 + 2] = empty ? 0 : ToByte(c.b);
-            row[x * 4 + 3] = ToByte(c.a);
-        }
+        std::copy_n(&bytes[static_cast<size_t>(y * width * 4)], width * 4,
+                    static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
     }
     const bool saved = IMG_SavePNG(surface, path.c_str()) == 0;
     if (!saved) {

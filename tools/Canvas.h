@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ public:
     // Composites `coverage` (0 to 1) of the colour over one pixel.
     void Blend(int x, int y, const Color& color, float coverage);
 
+    // The pixels as RGBA bytes, rows from the top; where nothing is drawn, transparent black.
+    std::vector<std::uint8_t> ToRgbaBytes() const;
     // Writes a 32-bit RGBA PNG; false (with a message on stderr) when it cannot.
     bool SavePng(const std::string& path) const;
 

@@ -109,7 +109,8 @@ Texture& Texture::operator=(Texture&& other) noexcept {
 void Texture::CreateFromImage(const std::string& path) {
     creationOk = true;
     TextureLoadScope* pLoads = TextureLoadScope::Live();
-    SDL_Surface* pSurface = pLoads != nullptr ? pLoads->LoadImage(path) : IMG_Load(path.c_str());
+    SDL_Surface* pSurface =
+        pLoads != nullptr ? pLoads->LoadImageFile(path) : IMG_Load(path.c_str());
     if (pSurface == nullptr) {
         ReportSdlFailure("Texture::CreateFromImage, error when calling IMG_Load: ");
         creationOk = false;

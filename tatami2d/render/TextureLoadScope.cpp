@@ -37,7 +37,7 @@ TextureLoadScope* TextureLoadScope::Live() {
     return pLive;
 }
 
-SDL_Surface* TextureLoadScope::LoadImage(const std::string& path) {
+SDL_Surface* TextureLoadScope::LoadImageFile(const std::string& path) {
     const auto found = images.find(path);
     if (found != images.end()) {
         return found->second;

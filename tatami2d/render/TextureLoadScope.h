@@ -39,7 +39,7 @@ public:
     /// it, and it lasts as long as the scope. RenderText takes only a font that OpenFont
     /// returned: a caller's own font may be closed and another opened at its address.
     ///@{
-    SDL_Surface* LoadImage(const std::string& path);
+    SDL_Surface* LoadImageFile(const std::string& path);
     TTF_Font* OpenFont(const std::string& path, int ptSize);
     SDL_Surface* RenderText(TTF_Font* pFont, const std::string& text, const SDL_Color& color);
     ///@}

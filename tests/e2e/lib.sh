@@ -3,7 +3,9 @@
 
 set -euo pipefail
 
-GAME_PID="" GAME_STDERR="" SHOT="" WINDOW_X=0 WINDOW_Y=0
+GAME_PID="" GAME_STDERR="" GAME_WINDOW="" SHOT="" WINDOW_X=0 WINDOW_Y=0
+# What starts the game's executable, if not the system: for a Windows build, Wine.
+read -ra GAME_LAUNCHER <<<"${DOJO_GAME_LAUNCHER:-}"
 
 fail() {
     echo "FAIL: $*" >&2
@@ -16,16 +18,27 @@ fail() {
 # swap control under Xvfb) and no sound card, waits for its 1350 x 345 window and looks at it.
 start_game() {
     GAME_STDERR="$2/game.stderr"
-    SDL_VIDEO_X11_FORCE_EGL=1 SDL_AUDIODRIVER=dummy "$1" </dev/null 2>"$GAME_STDERR" &
+    SDL_VIDEO_X11_FORCE_EGL=1 SDL_AUDIODRIVER=dummy "${GAME_LAUNCHER[@]}" "$1" </dev/null \
+        >"$2/game.stdout" 2>"$GAME_STDERR" &
     GAME_PID=$!
-    local window
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Numeral Dojo$' | head -n 1) ||
-        fail "no window titled 'Numeral Dojo' appeared"
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    WINDOW_X=$X WINDOW_Y=$Y
+    # A window that closes while xdotool looks at it ends its search: look again.
+    local tries=0
+    until GAME_WINDOW=$(timeout 30 xdotool search --sync --onlyvisible --name '^Numeral Dojo$' \
+        2>/dev/null | head -n 1) && [[ -n $GAME_WINDOW ]]; do
+        ((++tries < 3)) || fail "no window titled 'Numeral Dojo' appeared"
+    done
+    # A few frames, then look where the window was placed once shown (Wine moves it then). A
+    # first start in a fresh Wine prefix takes seconds to draw anything: look again until the
+    # labels or placeholders show, or 30 times.
+    local looks=0
+    while :; do
+        sleep 1
+        eval "$(xdotool getwindowgeometry --shell "$GAME_WINDOW")"
+        WINDOW_X=$X WINDOW_Y=$Y
+        look "$2/start.png"
+        (($(pixels "#629263") > 5000 || $(pixels "#FF00FF") > 0 || ++looks == 30)) && break
+    done
     [[ "$WIDTH" == 1350 && "$HEIGHT" == 345 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 1350x345"
-    sleep 1 # a few frames
-    look "$2/start.png"
     expect_drawn
 }
 
@@ -62,8 +75,13 @@ expect_drawn() {
 }
 
 # stop_game: SIGTERM (a quit event to SDL) must end the game with 0, with no error reported.
+# A Windows program takes no signals: Alt+F4 closes its window instead.
 stop_game() {
-    kill -TERM "$GAME_PID" && wait "$GAME_PID" || fail "game exited with $?"
+    if ((${#GAME_LAUNCHER[@]} > 0)); then
+        xdotool key --window "$GAME_WINDOW" alt+F4
+    else
+        kill -TERM "$GAME_PID"
+    fi && wait "$GAME_PID" || fail "game exited with $?"
     GAME_PID=""
     ! grep -Eq '(Core|Texture)::' "$GAME_STDERR" || fail "the core or a texture reported an error"
 }

@@ -15,6 +15,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include <SDL_image.h>
@@ -73,18 +74,26 @@ void Play(Demo& demo, const std::string& script) {
 }
 
 // Core on SDL's offscreen video driver, started in an example's build folder where its assets
-// are. Every path the tests name is absolute, so the folder is not changed back.
+// are. Every path the tests name is absolute, so the folder is not changed back. Windows has no
+// offscreen GL driver: there the window is a real one, in the test's virtual X server under
+// Wine.
 struct ExampleSession {
     ExampleSession(const std::string& folder, const char* audioDriver) {
         // Asked for by name: Core refuses a driver that shows nothing unless it was chosen.
+#ifdef _WIN32
+        SDL_setenv("SDL_VIDEODRIVER", "windows", 1);
+#else
         SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
+#endif
         SDL_setenv("SDL_AUDIODRIVER", audioDriver, 1);
         fs::current_path(fs::path{EXAMPLES_BINARY_DIR} / folder);
         core.emplace(kWindow);
     }
     // Core leaves the mixer's device to SDL_Quit, after which SDL_mixer still counts it open
     // and a later Core in this process would get no device of its own.
-    ~ExampleSession() { Mix_CloseAudio(); }
+    ~ExampleSession() {
+        Mix_CloseAudio();
+    }
 
     std::optional<Core> core;
 };

@@ -10,7 +10,12 @@ mkdir -p "$out/Resources" "$out/packaging/icons"
 "$1" Resources/Baloo.ttf "$out/Resources" "$out/packaging/icons" >/dev/null
 "$2" "$out/examples" >/dev/null
 made=$(cd "$out" && find . -type f | sort)
-[[ $(wc -l <<<"$made") == 17 ]] || { echo "made $made, not 7 images, 5 icons, 1 sheet, 4 sounds"; exit 1; }
+[[ $(wc -l <<<"$made") == 18 ]] || { echo "made $made, not 7 images, 6 icons, 1 sheet, 4 sounds"; exit 1; }
 for file in $made; do
     cmp "$file" "$out/$file" || { echo "$file: rebuild the \`assets\` target"; exit 1; }
 done
+# The Windows icon holds every size Windows asks for, each the same artwork as the PNG icons.
+ico=packaging/icons/numeral-dojo.ico
+[[ $(identify -format '%w ' "$ico") == "16 24 32 48 64 256 " ]] || { echo "$ico: wrong sizes"; exit 1; }
+[[ $(compare -metric AE "$ico[3]" packaging/icons/numeral-dojo-48.png null: 2>&1) == 0 ]] ||
+    { echo "$ico: its 48-pixel image differs from numeral-dojo-48.png"; exit 1; }
