@@ -7,6 +7,7 @@
 #include "tatami2d/app/LogOutput.h"
 #include "tatami2d/app/Platform.h"
 #include "tatami2d/app/VideoDriver.h"
+#include "tatami2d/render/DrawingProfile.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <iostream>
@@ -82,6 +83,8 @@ void Core::Initialize() {
         ReportSdlFailure("Core::Initialize( ), error when calling SDL_GL_CreateContext: ");
         return;
     }
+    // A browser's WebGL reports itself as OpenGL ES: the drawing keeps within what it offers.
+    SetDrawingProfile(DrawingProfileFor(reinterpret_cast<const char*>(glGetString(GL_VERSION))));
 
     if (windowSpec.isVSyncOn) {
         if (SDL_GL_SetSwapInterval(1) < 0) {

@@ -1,6 +1,8 @@
 #include "tatami2d/render/Texture.h"
 
 #include "tatami2d/app/LogOutput.h"
+#include "tatami2d/render/DrawingProfile.h"
+#include "tatami2d/render/Primitive.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <cstdint>
@@ -67,6 +69,24 @@ void UploadPixels(const SDL_Surface& surface, GLenum format) {
 
     glPixelStorei(GL_UNPACK_ROW_LENGTH, oldRowLength);
     glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
+}
+
+// The web subset uploads RGBA bytes alone, rows packed, and reads no unpack state: the
+// surface goes through a packed copy in that order (the unpack alignment of 4 then fits any
+// row). Its textures clamp at the edges, without which WebGL 1 shows nothing of an image
+// whose sides are not powers of two; a texture drawn from 0 to 1 never samples past them.
+void UploadRgbaPixels(SDL_Surface& surface) {
+    SDL_Surface* pRgba = SDL_ConvertSurfaceFormat(&surface, SDL_PIXELFORMAT_RGBA32, 0);
+    if (pRgba == nullptr) {
+        ReportSdlFailure(
+            "Texture::CreateFromSurface, error when calling SDL_ConvertSurfaceFormat: ");
+        return;
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pRgba->w, pRgba->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pRgba->pixels);
+    SDL_FreeSurface(pRgba);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 }
 
 } // namespace
@@ -198,13 +218,17 @@ void Texture::CreateFromSurface(SDL_Surface* pSurface) {
                   "There might be a white rectangle instead of the image.\n"});
     }
 
-    const bool mustLock = SDL_MUSTLOCK(pSurface);
-    if (mustLock) {
-        SDL_LockSurface(pSurface);
-    }
-    UploadPixels(*pSurface, pixelFormat);
-    if (mustLock) {
-        SDL_UnlockSurface(pSurface);
+    if (GetDrawingProfile() == DrawingProfile::WebSubset) {
+        UploadRgbaPixels(*pSurface);
+    } else {
+        const bool mustLock = SDL_MUSTLOCK(pSurface);
+        if (mustLock) {
+            SDL_LockSurface(pSurface);
+        }
+        UploadPixels(*pSurface, pixelFormat);
+        if (mustLock) {
+            SDL_UnlockSurface(pSurface);
+        }
     }
 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -269,12 +293,12 @@ void Texture::Draw(const Box2f& dstRect, const Box2f& srcRect) const {
 
 void Texture::DrawFilledRect(const Box2f& dstRect) const {
     glColor4f(1.0f, 0.0f, 1.0f, 1.0f);
-    glBegin(GL_POLYGON);
-    glVertex2f(dstRect.left, dstRect.bottom);
-    glVertex2f(dstRect.left + dstRect.width, dstRect.bottom);
-    glVertex2f(dstRect.left + dstRect.width, dstRect.bottom + dstRect.height);
-    glVertex2f(dstRect.left, dstRect.bottom + dstRect.height);
-    glEnd();
+    Primitive rect = Primitive::Filled(GL_POLYGON);
+    rect.Vertex(dstRect.left, dstRect.bottom);
+    rect.Vertex(dstRect.left + dstRect.width, dstRect.bottom);
+    rect.Vertex(dstRect.left + dstRect.width, dstRect.bottom + dstRect.height);
+    rect.Vertex(dstRect.left, dstRect.bottom + dstRect.height);
+    rect.End();
 }
 
 } // namespace tatami2d
