@@ -1,16 +1,14 @@
 #include "tatami2d/app/Core.h"
 
 #include "tatami2d/app/DrawArea.h"
-#include "tatami2d/app/EventDispatch.h"
-#include "tatami2d/app/FrameClock.h"
 #include "tatami2d/app/FramePacer.h"
 #include "tatami2d/app/LogOutput.h"
+#include "tatami2d/app/LoopPass.h"
 #include "tatami2d/app/Platform.h"
 #include "tatami2d/app/VideoDriver.h"
 #include "tatami2d/render/DrawingProfile.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
-#include <iostream>
 #include <thread>
 
 #include <GL/glu.h>
@@ -126,7 +124,7 @@ void Core::Initialize() {
 bool Core::IsReadyToRun() const {
     if (!initialized) {
         WriteLog({"Core::Run( ), Core not correctly initialized, unable to run the game\n"});
-        std::cin.get();
+        platform::AwaitKeyAfterFailedStart();
     }
     return initialized;
 }
@@ -139,25 +137,14 @@ void Core::BuildSharingLoads(const std::function<void()>& build) const {
 }
 
 void Core::RunLoop(const detail::GameHandlers& game) const {
-    const int height = static_cast<int>(windowSpec.height);
-    FrameClock clock{maxElapsedSeconds};
+    LoopPass pass{game, sdlWindow, static_cast<int>(windowSpec.height), maxElapsedSeconds};
+    if (platform::HandLoopToBrowser(pass)) {
+        return;
+    }
     FramePacer pacer{FramePacer::Clock::now()};
-    SDL_Event event{};
-    bool quit = false;
-    while (!quit) {
-        while (SDL_PollEvent(&event) != 0) {
-            // Events queued behind a quit are still delivered.
-            if (DispatchEvent(event, game, height)) {
-                quit = true;
-            }
-        }
-        if (!quit) {
-            game.Update(clock.Tick());
-            game.Draw();
-            SDL_GL_SwapWindow(sdlWindow);
-            if (windowSpec.isVSyncOn) {
-                WaitOutShortPass(sdlWindow, pacer);
-            }
+    while (pass.Run()) {
+        if (windowSpec.isVSyncOn) {
+            WaitOutShortPass(sdlWindow, pacer);
         }
     }
 }

@@ -15,7 +15,7 @@ include="$scratch/prefix/include/tatami2d"
 # the texture loads' sharing and the writing of messages. Named here, not taken from the
 # build, so that declaring one of them public fails this test.
 private=(app/Platform.h app/VideoDriver.h app/EventDispatch.h app/FrameClock.h app/FramePacer.h
-    app/LogOutput.h app/DrawArea.h render/TextureLoadScope.h render/DrawingProfile.h
+    app/LogOutput.h app/LoopPass.h app/DrawArea.h render/TextureLoadScope.h render/DrawingProfile.h
     render/Primitive.h)
 for header in "${private[@]}"; do
     [[ ! -e "$include/$header" ]] || { echo "private header installed: $header" >&2; exit 1; }
