@@ -19,6 +19,8 @@ namespace {
 
 // Sizes at or below this count as absent, so an all-zero box means "the whole image".
 constexpr float kPresenceTolerance = 0.001f;
+// In the web subset, how far into a texel a coordinate on its edge is moved, in texels.
+constexpr float kTexelNudge = 1.0f / 64.0f;
 
 bool IsPresent(const Box2f& box) {
     return box.width > kPresenceTolerance && box.height > kPresenceTolerance;
@@ -266,6 +268,19 @@ void Texture::Draw(const Box2f& dstRect, const Box2f& srcRect) const {
         textBottom = srcRect.bottom / height;
         defaultWidth = srcRect.width;
         defaultHeight = srcRect.height;
+    }
+
+    if (GetDrawingProfile() == DrawingProfile::WebSubset) {
+        // An image drawn at its own size from a half-pixel position samples every pixel on a
+        // texel's edge, and a browser's rasteriser rounds it to either side. A small step
+        // towards the texel on the right and above (t runs downwards) shows the image as if
+        // drawn from whole pixels, as the desktop mostly does.
+        const float acrossX = kTexelNudge / width;
+        const float acrossY = kTexelNudge / height;
+        textLeft += acrossX;
+        textRight += acrossX;
+        textTop -= acrossY;
+        textBottom -= acrossY;
     }
 
     const float left = dstRect.left;

@@ -1,3 +1,4 @@
+#include "support/AllocationCounter.h"
 #include "support/GLContextFixture.h"
 #include "tatami2d/render/Drawing.h"
 #include "tatami2d/render/DrawingProfile.h"
@@ -318,4 +319,44 @@ TEST(DrawingProfileFor, TakesTheWebSubsetForOpenGLESAlone) {
     for (const auto& c : cases) {
         EXPECT_EQ(DrawingProfileFor(c.version), c.profile) << (c.version ? c.version : "null");
     }
+}
+
+// On half pixels every pixel of an image drawn at its own size lies on a texel's edge: the
+// subset steps into the texel after it, as exact arithmetic would, so the image shows as on
+// whole pixels.
+TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
+    const Texture text{"Hexadecimal", "Resources/Baloo.ttf", 42,
+                       ColorRGBA{98 / 255.0f, 146 / 255.0f, 99 / 255.0f, 1}};
+    const Texture sheet{"Resources/white.png"};
+    const auto draw = [&](float offset) {
+        return DrawWith(DrawingProfile::WebSubset, [&] {
+            text.Draw(Pos2f{7 + offset, 285 + offset}, Box2f{});
+            sheet.Draw(Pos2f{300 + offset, 100 + offset}, Box2f{25, 40, 24, 40});
+        });
+    };
+    const std::vector<Pixel> onHalves = draw(0.5f);
+    const std::vector<Pixel> onWholes = draw(0.0f);
+    int differing = 0;
+    for (std::size_t i = 0; i < onHalves.size(); ++i) {
+        differing += !SamePixel(onHalves[i], onWholes[i]);
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_F(WebSubset, SteadyFramesAllocateNothing) {
+    SetDrawingProfile(DrawingProfile::WebSubset);
+    const Pos2f triangle[]{{0, 0}, {50, 0}, {50, 50}};
+    std::size_t before = 0;
+    for (int frame = 0; frame < 50; ++frame) {
+        before = frame == 1 ? HeapAllocationCount() : before; // the driver builds on first use
+        DrawPoints(triangle, 3, 4.0f);
+        DrawLine(0, 0, 100, 30, 3.0f);
+        DrawRect(10, 10, 80, 40, 2.0f);
+        FillRect(10, 10, 80, 40);
+        DrawEllipse(50, 50, 40, 20, 1.0f);
+        FillArc(50, 50, 30, 30, 0.0f, 2.0f);
+        DrawPolygon(triangle, 3, true, 5.0f);
+        FillPolygon(triangle, 3);
+    }
+    EXPECT_EQ(HeapAllocationCount() - before, 0u);
 }
