@@ -8,13 +8,9 @@ namespace tatami2d {
 
 namespace {
 
+// Rasterisers place vertices on a grid of 1/256 pixel (Mesa's; browsers' on a coarser one).
 constexpr double kSubpixels = 256.0;
-// Where a pixel centre lies on a band's edge, rasterisers break the tie their own way; the
-// band moves a little left and a shade down, so that such a centre falls on the side the
-// pipeline's own lines give it: inside a band's bottom and left edges, outside its top and
-// right ones.
-constexpr double kLeanLeft = 0.0;
-constexpr double kLeanDown = 0.0;
+// The widest line and largest point Mesa draws; OpenGL clamps wider ones to its own limit.
 constexpr int kMaxPixels = 255;
 
 // The last size and width OpenGL accepted, which stay in force when it refuses one.
@@ -157,14 +153,16 @@ void Primitive::SendSquare(const WindowPoint& point) const {
 }
 
 void Primitive::SendBand(const WindowPoint& from, const WindowPoint& to) const {
+    // A pixel centre on the band's edge goes to the band when the edge is its left or bottom
+    // one, as for the pipeline's own wide lines: browsers' rasterisers and Mesa's agree on that.
     const double half = pixels / 2.0;
     const bool xMajor = std::fabs(to.x - from.x) > std::fabs(to.y - from.y);
     const double acrossX = xMajor ? 0.0 : half;
     const double acrossY = xMajor ? half : 0.0;
-    const WindowPoint corners[4]{{from.x - acrossX - kLeanLeft, from.y - acrossY - kLeanDown},
-                                 {to.x - acrossX - kLeanLeft, to.y - acrossY - kLeanDown},
-                                 {to.x + acrossX - kLeanLeft, to.y + acrossY - kLeanDown},
-                                 {from.x + acrossX - kLeanLeft, from.y + acrossY - kLeanDown}};
+    const WindowPoint corners[4]{{from.x - acrossX, from.y - acrossY},
+                                 {to.x - acrossX, to.y - acrossY},
+                                 {to.x + acrossX, to.y + acrossY},
+                                 {from.x + acrossX, from.y + acrossY}};
     SendTriangles(corners);
 }
 
