@@ -1,5 +1,7 @@
 #include "tatami2d/render/DrawingProfile.h"
 
+#include "tatami2d/render/Primitive.h"
+
 #include <cstring>
 
 namespace tatami2d {
@@ -23,6 +25,7 @@ DrawingProfile GetDrawingProfile() {
 
 void SetDrawingProfile(DrawingProfile profile) {
     current = profile;
+    Primitive::ForgetSizes();
 }
 
 } // namespace tatami2d

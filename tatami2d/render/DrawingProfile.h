@@ -21,9 +21,9 @@ DrawingProfile DrawingProfileFor(const char* version);
 
 /// The profile the framework draws with; FixedFunction until Core (or a test) sets another.
 /// One window per process, so one profile, read on the thread that draws.
-///@{
 DrawingProfile GetDrawingProfile();
+/// Core sets the profile of each new context it makes. That context's point size and line
+/// width start at 1, and so do the ones the drawing keeps in force after a refused size.
 void SetDrawingProfile(DrawingProfile profile);
-///@}
 
 } // namespace tatami2d

@@ -14,8 +14,8 @@ constexpr double kSubpixels = 256.0;
 constexpr int kMaxPixels = 255;
 
 // The last size and width OpenGL accepted, which stay in force when it refuses one.
-int pointPixels = 1;
-int linePixels = 1;
+int pointPixels;
+int linePixels;
 
 // An aliased point's size or a line's width in whole pixels, as OpenGL rounds it; a value it
 // refuses (not above 0, NaN) leaves last as it was.
@@ -49,6 +49,11 @@ Primitive Primitive::Lines(GLenum mode, float lineWidth) {
     const bool subset = GetDrawingProfile() == DrawingProfile::WebSubset;
     return Primitive{mode, subset ? Shape::Bands : Shape::AsAsked,
                      WholePixels(lineWidth, linePixels)};
+}
+
+void Primitive::ForgetSizes() {
+    pointPixels = 1;
+    linePixels = 1;
 }
 
 Primitive Primitive::Filled(GLenum mode) {

@@ -24,6 +24,9 @@ public:
     static Primitive Lines(GLenum mode, float lineWidth);
     /// A filled block: GL_TRIANGLES, GL_TRIANGLE_FAN, GL_QUADS or a convex GL_POLYGON.
     static Primitive Filled(GLenum mode);
+    /// For a new context, whose point size and line width start at 1: the size and width that
+    /// stay in force after a refused one start there again.
+    static void ForgetSizes();
 
     Primitive(const Primitive&) = delete;
     Primitive& operator=(const Primitive&) = delete;
