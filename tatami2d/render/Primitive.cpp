@@ -58,8 +58,7 @@ void Primitive::ForgetSizes() {
 
 Primitive Primitive::Filled(GLenum mode) {
     const bool subset = GetDrawingProfile() == DrawingProfile::WebSubset;
-    return Primitive{subset && mode == GL_POLYGON ? GLenum{GL_TRIANGLE_FAN} : mode, Shape::AsAsked,
-                     0};
+    return Primitive{subset && mode == GL_POLYGON ? GLenum{GL_TRIANGLE_FAN} : mode, Shape::AsAsked};
 }
 
 Primitive::Primitive(GLenum mode, Shape shape, int pixels)

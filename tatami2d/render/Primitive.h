@@ -51,7 +51,7 @@ private:
         WindowPoint Map(double x, double y) const;
     };
 
-    Primitive(GLenum mode, Shape shape, int pixels);
+    Primitive(GLenum mode, Shape shape, int pixels = 1);
 
     void SendSquare(const WindowPoint& point) const;
     void SendBand(const WindowPoint& from, const WindowPoint& to) const;
