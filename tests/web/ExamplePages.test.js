@@ -22,16 +22,7 @@ const kExamples = [
 ];
 const kKeys = {Up: 'ArrowUp', Down: 'ArrowDown', Right: 'ArrowRight', Left: 'ArrowLeft'};
 
-let browser;
-let site;
-before(async () => {
-    site = await web.serve(webDir, sourceDir);
-    browser = await web.launch();
-});
-after(async () => {
-    await browser.close();
-    site.server.close();
-});
+const session = web.useBrowser(webDir, sourceDir, {before, after});
 
 // Plays the script; returns the last frame.
 async function play(page, script) {
@@ -58,10 +49,10 @@ async function play(page, script) {
 
 for (const [name, script] of kExamples) {
     test(`the ${name} example's last frame matches its screenshot`, async () => {
-        const {page, problems} = await web.openPage(browser, `${site.origin}/examples/${name}/${name}.html`);
+        const {page, problems} = await web.openPage(session.browser, `${session.origin}/examples/${name}/${name}.html`);
         await web.waitForLoop(page);
         const frame = await play(page, script);
-        const golden = await web.loadImage(page, `${site.origin}/source/examples/${name}/screenshot.png`);
+        const golden = await web.loadImage(page, `${session.origin}/source/examples/${name}/screenshot.png`);
         const differing = web.countDifferences(frame, golden);
         if (differing.count > 0) {
             await web.savePng(page, frame, path.join(artifacts, `${name}.png`));

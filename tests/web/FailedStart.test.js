@@ -8,16 +8,7 @@ const web = require('./browser.js');
 
 const [webDir, sourceDir] = process.argv.slice(2);
 
-let browser;
-let site;
-before(async () => {
-    site = await web.serve(webDir, sourceDir);
-    browser = await web.launch();
-});
-after(async () => {
-    await browser.close();
-    site.server.close();
-});
+const session = web.useBrowser(webDir, sourceDir, {before, after});
 
 function refuseWebGL() {
     const getContext = HTMLCanvasElement.prototype.getContext;
@@ -27,7 +18,7 @@ function refuseWebGL() {
 }
 
 test('a failed start-up shows its messages on the page instead of waiting for a key', async () => {
-    const page = await browser.newPage();
+    const page = await session.browser.newPage();
     const dialogs = [];
     page.on('dialog', async (dialog) => {
         dialogs.push(dialog.message());
@@ -36,7 +27,7 @@ test('a failed start-up shows its messages on the page instead of waiting for a 
     const errors = [];
     page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
     await page.evaluateOnNewDocument(refuseWebGL);
-    await page.goto(`${site.origin}/index.html`);
+    await page.goto(`${session.origin}/index.html`);
     await page.waitForSelector('#failure', {visible: true, timeout: 60000});
     const shown = await page.$eval('#failure', (box) => box.textContent);
     assert.match(shown, /Numeral Dojo could not start/);

@@ -82,21 +82,15 @@ function readNumber(frame, sheet, slot) {
     return digits.reduce((number, digit) => number * 10 + digit, 0);
 }
 
-let browser;
-let site;
+const session = web.useBrowser(webDir, sourceDir, {before, after});
 let page;
 let problems;
 let sheet;
 before(async () => {
-    site = await web.serve(webDir, sourceDir);
-    browser = await web.launch();
-    ({page, problems} = await web.openPage(browser, `${site.origin}/index.html`));
+    await session.ready;
+    ({page, problems} = await web.openPage(session.browser, `${session.origin}/index.html`));
     await web.waitForLoop(page);
-    sheet = await web.loadImage(page, `${site.origin}/source/Resources/green.png`);
-});
-after(async () => {
-    await browser.close();
-    site.server.close();
+    sheet = await web.loadImage(page, `${session.origin}/source/Resources/green.png`);
 });
 
 async function click(point) {
@@ -110,7 +104,7 @@ async function frame() {
 
 test('the first frame matches the desktop\'s, the random numbers aside', async () => {
     const first = await frame();
-    const desktop = await web.loadImage(page, `${site.origin}/source/tests/game/first-frame.png`);
+    const desktop = await web.loadImage(page, `${session.origin}/source/tests/game/first-frame.png`);
     const differing = web.countDifferences(first, desktop, kNumberRows);
     if (differing.count > 0) {
         await web.savePng(page, first, path.join(artifacts, 'game-first-frame.png'));
@@ -162,8 +156,8 @@ test('the page links the learner guide, and nothing went wrong on it', async () 
     assert.strictEqual(await page.title(), 'Numeral Dojo');
     const guide = await page.$eval('a[href="converting-numbers.html"]', (a) => a.textContent);
     assert.match(guide, /Converting between binary, decimal/);
-    const guidePage = await browser.newPage();
-    const response = await guidePage.goto(`${site.origin}/converting-numbers.html`);
+    const guidePage = await session.browser.newPage();
+    const response = await guidePage.goto(`${session.origin}/converting-numbers.html`);
     assert.ok(response.ok());
     assert.match(await guidePage.title(), /Converting between binary, decimal and hexadecimal/);
     await guidePage.close();

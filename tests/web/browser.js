@@ -249,8 +249,26 @@ function countDifferences(a, b, ignore = []) {
     return {count: differing.size, where: first || 'none'};
 }
 
+// For a test file: serves the web build and the sources and starts the browser before its
+// tests, stops both after them. The returned object holds the browser and the site's origin.
+// A file's own set-up awaits session.ready: the runner may start its hooks together.
+function useBrowser(webDir, sourceDir, hooks) {
+    const session = {};
+    session.ready = (async () => {
+        session.site = await serve(webDir, sourceDir);
+        session.origin = session.site.origin;
+        session.browser = await launch();
+    })();
+    hooks.before(() => session.ready);
+    hooks.after(async () => {
+        await session.browser.close();
+        session.site.server.close();
+    });
+    return session;
+}
+
 module.exports = {
-    serve, launch, openPage, waitForLoop, frames, pagePoint, loadImage, savePng, countDifferences,
+    useBrowser, serve, launch, openPage, waitForLoop, frames, pagePoint, loadImage, savePng, countDifferences,
     // At most this share of a frame's pixels may find no match: the odd glyph-edge pixel where a
     // label's columns land on texels differently, and the end pixel of an arc's segment where it
     // meets a pixel's edge exactly. A line drawn a pixel thinner alone takes more.
