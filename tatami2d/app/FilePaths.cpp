@@ -1,0 +1,58 @@
+#include "tatami2d/app/FilePaths.h"
+
+#include "tatami2d/app/LogOutput.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include <SDL.h>
+
+namespace tatami2d {
+
+namespace {
+
+// Empty when SDL cannot tell.
+std::string ReadBasePath() {
+    char* path = SDL_GetBasePath();
+    if (path == nullptr) {
+        return {};
+    }
+    std::string base{path};
+    SDL_free(path);
+    return base;
+}
+
+bool IsFolderName(const std::string& name) {
+    return name.find_first_of("/\\") == std::string::npos && name != "." && name != "..";
+}
+
+} // namespace
+
+std::string FindFile(const std::string& relativePath) {
+    static const std::string base = ReadBasePath();
+    if (base.empty() || std::filesystem::path{relativePath}.is_absolute()) {
+        return relativePath;
+    }
+    std::string beside = base + relativePath;
+    std::error_code error;
+    return std::filesystem::exists(beside, error) ? beside : relativePath;
+}
+
+std::string UserDataFolder(const std::string& organization, const std::string& application) {
+    if (!IsFolderName(organization) || !IsFolderName(application) || application.empty()) {
+        WriteLog({"UserDataFolder(..), not a folder name: \"", organization, "\", \"", application,
+                  "\"\n"});
+        return {};
+    }
+    char* path = SDL_GetPrefPath(organization.c_str(), application.c_str());
+    if (path == nullptr) {
+        WriteLog(
+            {"UserDataFolder(..), error when calling SDL_GetPrefPath: ", SDL_GetError(), "\n"});
+        return {};
+    }
+    std::string folder{path};
+    SDL_free(path);
+    return folder;
+}
+
+} // namespace tatami2d
