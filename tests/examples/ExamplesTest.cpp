@@ -4,6 +4,7 @@
 #include "SoundDemo.h"
 #include "SpritesDemo.h"
 #include "tatami2d/app/Core.h"
+#include "tatami2d/app/DrawArea.h"
 #include "tatami2d/app/EventDispatch.h"
 
 #include <algorithm>
@@ -36,6 +37,8 @@ namespace fs = std::filesystem;
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 const WindowSpec kWindow{"Tatami2D example", float(kWidth), float(kHeight), true};
+const MouseMapping kMouse{kWidth, kHeight, kWidth, kHeight,
+                          DrawArea{0, 0, kWidth, kHeight, float(kWidth), float(kHeight)}};
 
 // Hands a script to the demo as Core does: "f0.1" is a frame (Update with 0.1 s, then Draw);
 // "mX,Y", "dX,Y" and "uX,Y" move the mouse to, press and release its left button at (X, Y) in
@@ -55,18 +58,18 @@ void Play(Demo& demo, const std::string& script) {
             event.type = SDL_MOUSEMOTION;
             event.motion.x = Sint32(x);
             event.motion.y = kHeight - Sint32(y);
-            DispatchEvent(event, demo, kHeight);
+            DispatchEvent(event, demo, kMouse);
         } else if (down || word[0] == 'u') {
             event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
             event.button.button = SDL_BUTTON_LEFT;
             event.button.x = Sint32(x);
             event.button.y = kHeight - Sint32(y);
-            DispatchEvent(event, demo, kHeight);
+            DispatchEvent(event, demo, kMouse);
         } else {
             event.key.keysym.sym = SDL_GetKeyFromName(word.c_str() + 1);
             for (const bool press : {true, false}) {
                 event.type = press ? SDL_KEYDOWN : SDL_KEYUP;
-                DispatchEvent(event, demo, kHeight);
+                DispatchEvent(event, demo, kMouse);
             }
         }
     }

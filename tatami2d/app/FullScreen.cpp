@@ -1,0 +1,50 @@
+#include "tatami2d/app/FullScreen.h"
+
+#include "tatami2d/app/LogOutput.h"
+
+#include <SDL.h>
+
+namespace tatami2d {
+
+namespace {
+
+// The window's size before it last went full screen, to come back to: SDL and some window
+// systems leave a window at the screen's size when it leaves full screen.
+struct WindowedSize {
+    Uint32 windowId;
+    int width;
+    int height;
+};
+WindowedSize windowed{0, 0, 0};
+
+SDL_Window* CoreWindow() {
+    return SDL_GL_GetCurrentWindow();
+}
+
+} // namespace
+
+bool SetFullScreen(bool fullScreen) {
+    SDL_Window* window = CoreWindow();
+    if (window != nullptr && fullScreen == IsFullScreen()) {
+        return true;
+    }
+    if (fullScreen) {
+        windowed.windowId = SDL_GetWindowID(window);
+        SDL_GetWindowSize(window, &windowed.width, &windowed.height);
+    }
+    if (SDL_SetWindowFullscreen(window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        WriteLog({"SetFullScreen(..), error when calling SDL_SetWindowFullscreen: ", SDL_GetError(),
+                  "\n"});
+        return false;
+    }
+    if (!fullScreen && windowed.windowId == SDL_GetWindowID(window)) {
+        SDL_SetWindowSize(window, windowed.width, windowed.height);
+    }
+    return true;
+}
+
+bool IsFullScreen() {
+    return (SDL_GetWindowFlags(CoreWindow()) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+} // namespace tatami2d
