@@ -199,7 +199,6 @@ void Core::RunLoop(const detail::GameHandlers& game) {
 }
 
 void Core::Cleanup() {
-    layout.reset();
     SDL_GL_DeleteContext(glContext);
     SDL_DestroyWindow(sdlWindow);
     sdlWindow = nullptr;

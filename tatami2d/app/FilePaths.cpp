@@ -3,6 +3,7 @@
 #include "tatami2d/app/LogOutput.h"
 
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include <SDL.h>
@@ -11,15 +12,13 @@ namespace tatami2d {
 
 namespace {
 
+// What SDL returns, freed with its own function.
+using SdlText = std::unique_ptr<char, decltype(&SDL_free)>;
+
 // Empty when SDL cannot tell.
 std::string ReadBasePath() {
-    char* path = SDL_GetBasePath();
-    if (path == nullptr) {
-        return {};
-    }
-    std::string base{path};
-    SDL_free(path);
-    return base;
+    const SdlText path{SDL_GetBasePath(), &SDL_free};
+    return path ? std::string{path.get()} : std::string{};
 }
 
 bool IsFolderName(const std::string& name) {
@@ -44,15 +43,13 @@ std::string UserDataFolder(const std::string& organization, const std::string& a
                   "\"\n"});
         return {};
     }
-    char* path = SDL_GetPrefPath(organization.c_str(), application.c_str());
-    if (path == nullptr) {
+    const SdlText path{SDL_GetPrefPath(organization.c_str(), application.c_str()), &SDL_free};
+    if (!path) {
         WriteLog(
             {"UserDataFolder(..), error when calling SDL_GetPrefPath: ", SDL_GetError(), "\n"});
         return {};
     }
-    std::string folder{path};
-    SDL_free(path);
-    return folder;
+    return std::string{path.get()};
 }
 
 } // namespace tatami2d

@@ -15,10 +15,35 @@ struct WindowedSize {
     int width;
     int height;
 };
-WindowedSize windowed{0, 0, 0};
+WindowedSize windowed{};
 
 SDL_Window* CoreWindow() {
     return SDL_GL_GetCurrentWindow();
+}
+
+bool Switch(SDL_Window* window, Uint32 flags) {
+    if (SDL_SetWindowFullscreen(window, flags) != 0) {
+        WriteLog({"SetFullScreen(..), error when calling SDL_SetWindowFullscreen: ", SDL_GetError(),
+                  "\n"});
+        return false;
+    }
+    return true;
+}
+
+bool Enter(SDL_Window* window) {
+    windowed.windowId = SDL_GetWindowID(window);
+    SDL_GetWindowSize(window, &windowed.width, &windowed.height);
+    return Switch(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+bool Leave(SDL_Window* window) {
+    if (!Switch(window, 0)) {
+        return false;
+    }
+    if (windowed.windowId == SDL_GetWindowID(window)) {
+        SDL_SetWindowSize(window, windowed.width, windowed.height);
+    }
+    return true;
 }
 
 } // namespace
@@ -28,19 +53,7 @@ bool SetFullScreen(bool fullScreen) {
     if (window != nullptr && fullScreen == IsFullScreen()) {
         return true;
     }
-    if (fullScreen) {
-        windowed.windowId = SDL_GetWindowID(window);
-        SDL_GetWindowSize(window, &windowed.width, &windowed.height);
-    }
-    if (SDL_SetWindowFullscreen(window, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
-        WriteLog({"SetFullScreen(..), error when calling SDL_SetWindowFullscreen: ", SDL_GetError(),
-                  "\n"});
-        return false;
-    }
-    if (!fullScreen && windowed.windowId == SDL_GetWindowID(window)) {
-        SDL_SetWindowSize(window, windowed.width, windowed.height);
-    }
-    return true;
+    return fullScreen ? Enter(window) : Leave(window);
 }
 
 bool IsFullScreen() {

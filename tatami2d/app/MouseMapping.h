@@ -16,6 +16,8 @@ namespace tatami2d {
 /// the bars map outside 0 to the logical size; each is rounded down to its pixel.
 class MouseMapping {
 public:
+    /// Maps nothing yet: every position becomes 0, 0.
+    MouseMapping() = default;
     /// A window of windowWidth x windowHeight points whose drawable, drawableWidth x
     /// drawableHeight pixels (more on a high-density display), shows the logical window in
     /// area. Every size must be above 0.
@@ -26,11 +28,11 @@ public:
     void Map(std::int32_t& x, std::int32_t& y) const;
 
 private:
-    int windowHeight;
-    double scaleX;
-    double scaleY;
-    double offsetX;
-    double offsetY;
+    int windowHeight{};
+    double scaleX{};
+    double scaleY{};
+    double offsetX{};
+    double offsetY{};
 };
 
 } // namespace tatami2d

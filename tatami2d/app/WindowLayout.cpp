@@ -1,6 +1,9 @@
 #include "tatami2d/app/WindowLayout.h"
 
 #include "tatami2d/app/DrawAreaFit.h"
+#include "tatami2d/math/ColorRGBA.h"
+
+#include <algorithm>
 
 #include <GL/glu.h>
 #include <SDL_opengl.h>
@@ -8,16 +11,21 @@
 namespace tatami2d {
 
 WindowLayout::WindowLayout(SDL_Window* window, float logicalWidth, float logicalHeight)
-    : window{window}, logicalWidth{logicalWidth}, logicalHeight{logicalHeight},
-      // Replaced at once, unless the window opens with no size to map into.
-      mouse{1, 1, 1, 1, DrawArea{0, 0, 1, 1, 1.0f, 1.0f}}, hasBars{false} {
+    : window{window}, logicalWidth{logicalWidth}, logicalHeight{logicalHeight}, mouse{}, hasBars{} {
     LayOut();
 }
 
 void WindowLayout::Follow(const SDL_Event& event) {
-    if (event.type == SDL_WINDOWEVENT && (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                                          event.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED)) {
+    if (event.type != SDL_WINDOWEVENT) {
+        return;
+    }
+    switch (event.window.event) {
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED: // another density, maybe
         LayOut();
+        break;
+    default:
+        break;
     }
 }
 
@@ -25,17 +33,18 @@ void WindowLayout::ClearBars() const {
     if (!hasBars) {
         return;
     }
+    const ColorRGBA black{};
     glDisable(GL_SCISSOR_TEST);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClearColor(black.r, black.g, black.b, black.a);
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(GL_SCISSOR_TEST);
 }
 
 void WindowLayout::LayOut() {
-    int windowWidth = 0, windowHeight = 0, drawableWidth = 0, drawableHeight = 0;
+    int windowWidth{}, windowHeight{}, drawableWidth{}, drawableHeight{};
     SDL_GetWindowSize(window, &windowWidth, &windowHeight);
     SDL_GL_GetDrawableSize(window, &drawableWidth, &drawableHeight);
-    if (drawableWidth <= 0 || drawableHeight <= 0) {
+    if (std::min(drawableWidth, drawableHeight) <= 0) {
         return;
     }
     const DrawArea area = FitDrawArea(drawableWidth, drawableHeight, logicalWidth, logicalHeight);

@@ -105,28 +105,29 @@ TEST(CoreInput, PadsArriveBySDLsVirtualJoystickAndReleaseWhatIsHeldWhenPulledOut
         stranger{SDL_CONTROLLERDEVICEREMOVED};
     unknown.cdevice.which = 99;
     stranger.cdevice.which = 4242;
-    RunScript<Listener>(core,
-                        {[&] {
-                             device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
-                                                                SDL_CONTROLLER_AXIS_MAX,
-                                                                SDL_CONTROLLER_BUTTON_MAX, 0);
-                             id = SDL_JoystickGetDeviceInstanceID(device);
-                             Note("plugged %d", id);
-                         },
-                         [&] {
-                             pad = SDL_JoystickFromInstanceID(id);
-                             SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_B, 1);
-                             SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -20000);
-                             again.cdevice.which = device; // open already: not heard twice
-                             Push(again);
-                             Push(unknown);  // cannot be opened: not heard
-                             Push(stranger); // never opened: not heard
-                         },
-                         [&] { SDL_JoystickDetachVirtual(device); }, [] {}});
+    RunScript<Listener>(
+        core, {[&] {
+                   device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                                      SDL_CONTROLLER_AXIS_MAX,
+                                                      SDL_CONTROLLER_BUTTON_MAX, 0);
+                   id = SDL_JoystickGetDeviceInstanceID(device);
+                   Note("plugged %d", id);
+               },
+               [&] {
+                   pad = SDL_JoystickFromInstanceID(id);
+                   SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_B, 1);
+                   SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, -20000);
+                   again.cdevice.which = device; // open already: not heard twice
+                   Push(again);
+                   Push(unknown);  // cannot be opened: not heard
+                   Push(stranger); // never opened: not heard
+               },
+               [&] { SDL_JoystickDetachVirtual(device); },
+               [&] { Note("still open: %d", SDL_GameControllerFromInstanceID(id) != nullptr); }});
     SetLogSink(nullptr);
     const std::string idText = std::to_string(id);
     EXPECT_EQ(heard, "plugged " + idText + "|added " + idText + "|axis 1 -20000|pressed 1 on " +
-                         idText + "|axis 1 0|released 1|removed " + idText + "|");
+                         idText + "|axis 1 0|released 1|removed " + idText + "|still open: 0|");
     EXPECT_EQ(log.rfind("Core::Run( ), error when calling SDL_GameControllerOpen: ", 0), 0u) << log;
     EXPECT_EQ(log.back(), '\n');
 }
@@ -172,8 +173,13 @@ TEST(CoreInput, SteadyPassesWithEveryKindOfInputAllocateNothing) {
         void OnGamepadAxis(const SDL_ControllerAxisEvent&) { heard += "a"; }
     };
     heard.clear();
+    // Kept up past the run, so that a pad left open would show.
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     core.Run<Quiet>();
+    EXPECT_EQ(SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(device)), nullptr)
+        << "closed with the run";
     SDL_JoystickDetachVirtual(device);
+    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     EXPECT_EQ(after - before, 0u);
     EXPECT_GE(heard.size(), 58u) << "the stick moved each pass";
 }

@@ -4,6 +4,7 @@
 #include "tatami2d/app/Log.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <utility>
 
@@ -36,14 +37,24 @@ namespace {
 
 const WindowSpec kSpec{"windows", 640.0f, 480.0f, false};
 
+// The draw area, and whether the viewport, the clipping and the projection of the logical
+// size follow it.
 std::string AreaText() {
     const DrawArea a = GetDrawArea();
     std::array<GLint, 4> viewport{};
+    std::array<GLfloat, 16> m{};
+    GLint matrixMode = 0;
     glGetIntegerv(GL_VIEWPORT, viewport.data());
+    glGetFloatv(GL_PROJECTION_MATRIX, m.data());
+    glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
+    const bool projected = matrixMode == GL_MODELVIEW && m[12] == -1.0f && m[13] == -1.0f &&
+                           std::abs(m[0] * a.logicalWidth + m[12] - 1.0f) < 1e-5f &&
+                           std::abs(m[5] * a.logicalHeight + m[13] - 1.0f) < 1e-5f;
     return std::to_string(a.left) + "," + std::to_string(a.bottom) + " " + std::to_string(a.width) +
            "x" + std::to_string(a.height) + (glIsEnabled(GL_SCISSOR_TEST) ? " clipped" : "") +
            (viewport == std::array<GLint, 4>{a.left, a.bottom, a.width, a.height} ? ""
-                                                                                  : " elsewhere");
+                                                                                  : " elsewhere") +
+           (projected ? "" : " unprojected");
 }
 
 void NoteArea() {
@@ -92,7 +103,16 @@ TEST(CoreWindow, AResizedWindowKeepsTheLogicalWindowFittedBetweenBlackBars) {
     SDL_Event middle{SDL_MOUSEBUTTONDOWN}, corner{SDL_MOUSEBUTTONDOWN};
     middle.button.x = 160;
     middle.button.y = 240;
-    RunScript<Painter>(core, {[] { SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 320, 480); },
+    const auto resize = [](int width, int height) {
+        SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), width, height);
+    };
+    RunScript<Painter>(core, {[&] {
+                                  // A projection of the game's own, which the layout replaces.
+                                  glMatrixMode(GL_PROJECTION);
+                                  glScalef(2.0f, 2.0f, 1.0f);
+                                  glMatrixMode(GL_MODELVIEW);
+                                  resize(320, 480);
+                              },
                               [&] {
                                   NoteArea();
                                   Push(middle);
@@ -100,7 +120,7 @@ TEST(CoreWindow, AResizedWindowKeepsTheLogicalWindowFittedBetweenBlackBars) {
                                   notePixels = true;
                               },
                               [] {
-                                  pixelsPerPoint = 0;
+                                  pixelsPerPoint = 0; // minimised
                                   Push(WindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED));
                               },
                               [] {
@@ -112,10 +132,17 @@ TEST(CoreWindow, AResizedWindowKeepsTheLogicalWindowFittedBetweenBlackBars) {
                               [&] {
                                   NoteArea();
                                   Push(middle);
-                              }});
-    pixelsPerPoint = 1;
+                                  pixelsPerPoint = 1;
+                                  resize(1, 1);
+                              },
+                              [&] {
+                                  NoteArea();
+                                  resize(640, 480);
+                              },
+                              [] { NoteArea(); }});
     EXPECT_EQ(heard, "0,120 320x240 clipped|black|blue|black|down 320,240|down 0,720|"
-                     "0,120 320x240 clipped|0,240 640x480 clipped|down 320,240|");
+                     "0,120 320x240 clipped|0,240 640x480 clipped|down 320,240|0,0 1x1|"
+                     "0,0 640x480|");
 }
 
 TEST(CoreWindow, FullScreenAndBackToTheSizeTheWindowHad) {
