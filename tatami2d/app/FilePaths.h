@@ -15,7 +15,7 @@ namespace tatami2d {
 std::string FindFile(const std::string& relativePath);
 
 /// The folder, ending in a path separator, where this user's saved data for the application
-/// belongs (SDL's preference path, such as ~/.local/share/<organization>/<application>/ on
+/// belongs (SDL's preference path, such as ~/.local/share/organization/application/ on
 /// Linux), created if it is missing. Each name must be one folder name: a name holding a
 /// slash or backslash, or that is "." or "..", is refused, as is an empty application. On
 /// failure, logged (see SetLogSink), the result is empty: nothing should be saved.
