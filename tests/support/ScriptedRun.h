@@ -11,10 +11,8 @@
 #include <utility>
 #include <vector>
 
-// A game driven through Core's own loop by a script of steps, one a pass; once they are done
-// the game is asked to quit. What a step sends through SDL arrives with the next pass's events.
-// A step may hold the script back until the window has settled at a new size, and may ask the
-// game for a frame, updated with the seconds given.
+// A game driven through Core's own loop by a script of steps, one a pass, then asked to quit.
+// What a step sends through SDL arrives with the next pass's events.
 
 namespace scripted {
 
@@ -24,7 +22,7 @@ inline std::function<bool()> holdUntil; // the next step waits while it answers 
 inline float frameSeconds = -1.0f;      // at or above 0: a frame this pass
 inline std::string heard;               // what the game noted, in order
 
-// Runs the next step, if it may run; false when the script held it back.
+// False when the script is held back.
 inline bool RunStep() {
     frameSeconds = -1.0f;
     if (holdUntil && !holdUntil()) {
@@ -67,8 +65,7 @@ inline void Click(int x, int y) {
     }
 }
 
-// Resizes Core's window; the script goes on once the layout has followed and the window has
-// kept that size for 20 passes (an X server may lag behind what SDL reports).
+// Resizes Core's window; the script goes on 20 passes after the layout has followed.
 inline void Resize(int width, int height) {
     SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), width, height);
     holdUntil = [width, height, settled = 0]() mutable {
@@ -83,7 +80,7 @@ inline void Resize(int width, int height) {
     };
 }
 
-// A virtual gamepad in SDL's standard layout, plugged in; its device index.
+// Plugs in a virtual gamepad in SDL's standard layout; its device index.
 inline int AttachPad() {
     return SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
                                      SDL_CONTROLLER_BUTTON_MAX, 0);

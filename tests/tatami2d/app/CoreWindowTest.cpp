@@ -83,15 +83,6 @@ void SetSize(int width, int height) {
 
 } // namespace
 
-TEST(CoreWindow, WithoutOptionsTheWindowIsFixedAndFillsTheDrawable) {
-    Core core{kSpec};
-    ASSERT_TRUE(core.IsInitialized());
-    EXPECT_EQ(SDL_GetWindowFlags(SDL_GL_GetCurrentWindow()) &
-                  (SDL_WINDOW_RESIZABLE | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI),
-              0u);
-    EXPECT_EQ(AreaText(), "0,0 640x480");
-}
-
 TEST(CoreWindow, AResizedWindowKeepsTheLogicalWindowFittedBetweenBlackBars) {
     Core core{kSpec, WindowOptions{true, false, true}};
     ASSERT_TRUE(core.IsInitialized());
@@ -136,19 +127,16 @@ TEST(CoreWindow, AResizedWindowKeepsTheLogicalWindowFittedBetweenBlackBars) {
                      "0,0 640x480|");
 }
 
-TEST(CoreWindow, FullScreenAndBackToTheSizeTheWindowHad) {
+TEST(CoreWindow, AFixedWindowGoesFullScreenAndBackToItsSize) {
     std::string log;
     SetLogSink([&log](std::string_view message) { log += message; });
     EXPECT_FALSE(SetFullScreen(true) || IsFullScreen()) << "no window";
-    {
-        // Opened full screen: the 16:9 logical window spans the 4:3 desktop's width.
-        Core core{WindowSpec{"wide", 800.0f, 450.0f, false}, WindowOptions{false, true, false}};
-        ASSERT_TRUE(core.IsInitialized());
-        EXPECT_TRUE(IsFullScreen());
-        EXPECT_EQ(AreaText(), "0,96 1024x576 clipped");
-    }
-    Core core{kSpec};
+    Core core{kSpec}; // without options: fixed, filling the drawable
     ASSERT_TRUE(core.IsInitialized());
+    EXPECT_EQ(SDL_GetWindowFlags(SDL_GL_GetCurrentWindow()) &
+                  (SDL_WINDOW_RESIZABLE | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI),
+              0u);
+    EXPECT_EQ(AreaText(), "0,0 640x480");
     const auto ask = [](bool fullScreen) {
         const bool done = SetFullScreen(fullScreen);
         Note("%d%d", done, IsFullScreen());
