@@ -29,7 +29,7 @@ TEST(FitDrawArea, KeepsTheShapeCentredWithBarsAndTheWindowAsOpenedUnscaled) {
         {1280, 720, 640.0f, 480.0f, "160,0 960x720"}, // larger
         {1280, 960, 640.0f, 480.0f, "0,0 1280x960"},  // twice the density
         {101, 100, 640.0f, 480.0f, "0,12 101x76"},    // 75.75 rounds up
-        {2, 1, 640.0f, 4.0f, "0,0 2x1"},              // never thinner than a pixel
+        {400, 2, 640.0f, 4000.0f, "199,0 1x2"},       // never thinner than a pixel
         {641, 481, 640.0f, 480.0f, "0,0 641x481"},    // a pixel more each way scales
     };
     for (const auto& c : cases) {
@@ -57,6 +57,7 @@ TEST(MouseMapping, MapsWindowPointsIntoTheLogicalWindowRoundingDown) {
         {"smaller", 480, 600, 480, 600, {0, 120, 480, 360, 640.f, 480.f}, 120, 300, 160, 240},
         {"rounded down", 480, 600, 480, 600, {0, 120, 480, 360, 640.f, 480.f}, 1, 599, 1, -159},
         {"dense", 640, 480, 1280, 960, {0, 0, 1280, 960, 640.f, 480.f}, 100, 100, 100, 380},
+        {"larger", 1280, 720, 1280, 720, {160, 0, 960, 720, 640.f, 480.f}, 640, 360, 320, 240},
         {"dense, bars", 400, 240, 800, 480, {80, 0, 640, 480, 640.f, 480.f}, 240, 120, 400, 240},
     };
     for (const auto& c : cases) {
