@@ -4,15 +4,18 @@
 #include "tatami2d/app/EventDispatch.h"
 #include "tatami2d/app/FrameClock.h"
 #include "tatami2d/app/FramePacer.h"
+#include "tatami2d/app/Gamepads.h"
 #include "tatami2d/app/LogOutput.h"
 #include "tatami2d/app/Platform.h"
+#include "tatami2d/app/QuitRequest.h"
 #include "tatami2d/app/VideoDriver.h"
+#include "tatami2d/app/WindowLayout.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <iostream>
+#include <optional>
 #include <thread>
 
-#include <GL/glu.h>
 #include <SDL_image.h>
 #include <SDL_mixer.h>
 #include <SDL_opengl.h>
@@ -21,6 +24,24 @@
 namespace tatami2d {
 
 namespace {
+
+// Set by the game, through RequestQuit, from the thread that runs the loop.
+bool quitRequested = false;
+
+// The window's flags beyond SDL_WINDOW_OPENGL.
+Uint32 WindowFlags(const WindowOptions& options) {
+    Uint32 flags = 0;
+    if (options.isResizable) {
+        flags |= SDL_WINDOW_RESIZABLE;
+    }
+    if (options.isFullScreen) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    if (options.isHighDensity) {
+        flags |= SDL_WINDOW_ALLOW_HIGHDPI;
+    }
+    return flags;
+}
 
 void ReportSdlFailure(const char* message) {
     WriteLog({message, SDL_GetError(), "\n"});
@@ -39,9 +60,15 @@ void WaitOutShortPass(SDL_Window* window, FramePacer& pacer) {
 
 } // namespace
 
-Core::Core(const WindowSpec& windowSpec)
+void RequestQuit() {
+    quitRequested = true;
+}
+
+Core::Core(const WindowSpec& windowSpec) : Core{windowSpec, WindowOptions{}} {}
+
+Core::Core(const WindowSpec& windowSpec, const WindowOptions& options)
     : windowSpec{windowSpec}, sdlWindow{nullptr}, glContext{nullptr}, initialized{false},
-      maxElapsedSeconds{0.1f} {
+      maxElapsedSeconds{0.1f}, options{options} {
     Initialize();
 }
 
@@ -70,8 +97,9 @@ void Core::Initialize() {
 
     const int width = static_cast<int>(windowSpec.width);
     const int height = static_cast<int>(windowSpec.height);
-    sdlWindow = SDL_CreateWindow(windowSpec.title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                 SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_OPENGL);
+    sdlWindow =
+        SDL_CreateWindow(windowSpec.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                         width, height, SDL_WINDOW_OPENGL | WindowFlags(options));
     if (sdlWindow == nullptr) {
         ReportSdlFailure("Core::Initialize( ), error when calling SDL_CreateWindow: ");
         return;
@@ -92,13 +120,9 @@ void Core::Initialize() {
         SDL_GL_SetSwapInterval(0);
     }
 
-    // One world unit per pixel, origin at the bottom-left corner, y upwards.
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0.0, windowSpec.width, 0.0, windowSpec.height);
-    glViewport(0, 0, width, height);
-    SetDrawArea({0, 0, width, height, windowSpec.width, windowSpec.height});
-    glMatrixMode(GL_MODELVIEW);
+    // The projection, viewport and draw area; a window of the logical size, as a fixed one
+    // is, shows it unscaled.
+    layout = std::make_unique<WindowLayout>(sdlWindow, windowSpec.width, windowSpec.height);
     glLoadIdentity();
 
     glEnable(GL_BLEND);
@@ -125,6 +149,8 @@ bool Core::IsReadyToRun() const {
         WriteLog({"Core::Run( ), Core not correctly initialized, unable to run the game\n"});
         std::cin.get();
     }
+    // A request left from an earlier run, or made with no loop running, ends nothing.
+    quitRequested = false;
     return initialized;
 }
 
@@ -135,21 +161,34 @@ void Core::BuildSharingLoads(const std::function<void()>& build) const {
     build();
 }
 
-void Core::RunLoop(const detail::GameHandlers& game) const {
-    const int height = static_cast<int>(windowSpec.height);
+void Core::RunLoop(const detail::GameHandlers& game) {
+    std::optional<Gamepads> gamepads;
+    if (game.WantsGamepads()) {
+        gamepads.emplace();
+    }
+    if (game.WantsText()) {
+        SDL_StartTextInput();
+    }
     FrameClock clock{maxElapsedSeconds};
     FramePacer pacer{FramePacer::Clock::now()};
     SDL_Event event{};
     bool quit = false;
     while (!quit) {
         while (SDL_PollEvent(&event) != 0) {
+            // Laid out before the game hears of anything that follows, the mouse included.
+            layout->Follow(event);
+            if (gamepads && !gamepads->Follow(event)) {
+                continue;
+            }
             // Events queued behind a quit are still delivered.
-            if (DispatchEvent(event, game, height)) {
+            if (DispatchEvent(event, game, layout->Mouse())) {
                 quit = true;
             }
         }
+        quit = quit || quitRequested;
         if (!quit) {
             game.Update(clock.Tick());
+            layout->ClearBars();
             game.Draw();
             SDL_GL_SwapWindow(sdlWindow);
             if (windowSpec.isVSyncOn) {

@@ -1,9 +1,11 @@
+#include "GoldenFrame.h"
 #include "HitTestsDemo.h"
 #include "OutlinesDemo.h"
 #include "ShapesDemo.h"
 #include "SoundDemo.h"
 #include "SpritesDemo.h"
 #include "tatami2d/app/Core.h"
+#include "tatami2d/app/DrawArea.h"
 #include "tatami2d/app/EventDispatch.h"
 
 #include <algorithm>
@@ -37,6 +39,8 @@ namespace fs = std::filesystem;
 constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 const WindowSpec kWindow{"Tatami2D example", float(kWidth), float(kHeight), true};
+const MouseMapping kMouse{kWidth, kHeight, kWidth, kHeight,
+                          DrawArea{0, 0, kWidth, kHeight, float(kWidth), float(kHeight)}};
 
 // Hands a script to the demo as Core does: "f0.1" is a frame (Update with 0.1 s, then Draw);
 // "mX,Y", "dX,Y" and "uX,Y" move the mouse to, press and release its left button at (X, Y) in
@@ -56,18 +60,18 @@ void Play(Demo& demo, const std::string& script) {
             event.type = SDL_MOUSEMOTION;
             event.motion.x = Sint32(x);
             event.motion.y = kHeight - Sint32(y);
-            DispatchEvent(event, demo, kHeight);
+            DispatchEvent(event, demo, kMouse);
         } else if (down || word[0] == 'u') {
             event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
             event.button.button = SDL_BUTTON_LEFT;
             event.button.x = Sint32(x);
             event.button.y = kHeight - Sint32(y);
-            DispatchEvent(event, demo, kHeight);
+            DispatchEvent(event, demo, kMouse);
         } else {
             event.key.keysym.sym = SDL_GetKeyFromName(word.c_str() + 1);
             for (const bool press : {true, false}) {
                 event.type = press ? SDL_KEYDOWN : SDL_KEYUP;
-                DispatchEvent(event, demo, kHeight);
+                DispatchEvent(event, demo, kMouse);
             }
         }
     }
@@ -98,65 +102,14 @@ struct ExampleSession {
     std::optional<Core> core;
 };
 
-using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
-
-// The colour buffer that the next swap would show, rows from the top. Alpha is left out: the
-// window is opaque.
-Surface CaptureFrame() {
-    Surface frame{SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 24, SDL_PIXELFORMAT_RGB24),
-                  &SDL_FreeSurface};
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    for (int y = 0; y < kHeight; ++y) {
-        glReadPixels(0, kHeight - 1 - y, kWidth, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                     static_cast<Uint8*>(frame->pixels) + y * frame->pitch);
-    }
-    return frame;
-}
-
-// Mesa's software renderer draws the same frame bit for bit on this machine. The tolerance
-// of 2 per channel lets translucent blends round differently on another processor's code
-// path; a shape that moves, grows, changes colour or goes missing changes its pixels by far
-// more and fails.
-constexpr int kChannelTolerance = 2;
-
-// Channel values that differ by more than the tolerance; all of them when sizes differ.
-int CountDifferences(const SDL_Surface& a, const SDL_Surface& b) {
-    if (a.w != b.w || a.h != b.h) {
-        return 3 * a.w * a.h;
-    }
-    const auto* p = static_cast<const Uint8*>(a.pixels); // both RGB24: rows packed alike
-    return std::transform_reduce(p, p + a.h * a.pitch, static_cast<const Uint8*>(b.pixels), 0,
-                                 std::plus<>{},
-                                 [](int x, int y) { return std::abs(x - y) > kChannelTolerance; });
-}
-
 // Plays the script on Demo and compares its final frame with the screenshot, or writes it.
 template <class Demo>
 void ExpectScreenshot(const std::string& folder, const std::string& script) {
-    const std::string screenshot =
-        std::string{EXAMPLES_SOURCE_DIR} + "/" + folder + "/screenshot.png";
     ExampleSession session{folder, "dummy"}; // a frame needs no sound card
     ASSERT_TRUE(session.core->IsInitialized());
     Demo demo{kWindow};
     Play(demo, script);
-    const Surface frame = CaptureFrame();
-    if (std::getenv("DOJO_WRITE_SCREENSHOTS") != nullptr) {
-        ASSERT_EQ(IMG_SavePNG(frame.get(), screenshot.c_str()), 0) << SDL_GetError();
-        return;
-    }
-    Surface loaded{IMG_Load(screenshot.c_str()), &SDL_FreeSurface};
-    ASSERT_TRUE(loaded) << screenshot << ": " << SDL_GetError();
-    const Surface golden{SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB24, 0),
-                         &SDL_FreeSurface};
-    const int differing = CountDifferences(*frame, *golden);
-    const std::string lastFrame =
-        std::string{EXAMPLES_BINARY_DIR} + "/" + folder + "/last-frame.png";
-    if (differing != 0) {
-        IMG_SavePNG(frame.get(), lastFrame.c_str());
-    }
-    EXPECT_EQ(differing, 0) << folder << ": the frame drawn is at " << lastFrame
-                            << "; if the change is meant, remake the screenshots with "
-                               "`cmake --build build/dev --target example-screenshots`";
+    ExpectGolden(*CaptureFrame(kWidth, kHeight), folder, "screenshot");
 }
 
 } // namespace
