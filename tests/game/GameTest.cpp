@@ -5,11 +5,17 @@
 #include "support/AllocationCounter.h"
 #include "support/GlyphProbe.h"
 #include "tatami2d/render/Drawing.h"
+#include "tatami2d/render/HitTests.h"
+#include "tatami2d/render/Texture.h"
 #include "tools/Palette.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <ctime>
+#include <memory>
 #include <optional>
+#include <tuple>
+#include <vector>
 
 using namespace tatami2d;
 using namespace dojo;
@@ -18,6 +24,7 @@ namespace {
 
 const WindowSpec kSpec{"Numeral Dojo", 1350.0f, 345.0f, true};
 const Pos2f kAway{675.0f, 300.0f}; // between the labels: no box
+const std::string kFont = "Resources/Baloo.ttf";
 
 // The boxes of a panel from its origin (7.5 + 450 x panel, 285): the upper and lower field's
 // input box, Check and Delete (buttons are 32 x 32), and Refresh; with the panel's fields after
@@ -180,6 +187,56 @@ TEST_F(GameTest, PanelsDrawInTheirPlacesUnderAGridAlongTheWindowsEdges) {
     EXPECT_TRUE(IsNear(ReadPixel(873, 305), PixelOf(palette::kPlate)));
 }
 
+// Each label and radix in the game's font, size and colour, and each button, where the layout
+// puts it: drawn alone, it shows the same pixels as on the board, but where a field's box covers
+// a label's descender.
+TEST_F(GameTest, TextsAndButtonsShowOnTheBoardAsTheyDoAlone) {
+    const auto readFrame = [] {
+        std::vector<Pixel> frame(static_cast<size_t>(kWidth * kHeight));
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+        return frame;
+    };
+    game->Draw();
+    const std::vector<Pixel> board = readFrame();
+    const char* const names[][2]{{"Binary", "2"}, {"Decimal", "10"}, {"Hexadecimal", "16"}};
+    const int basesShown[3][3]{{2, 1, 0}, {0, 1, 2}, {1, 0, 2}}; // panel, upper, lower field
+    const ColorRGBA text{98 / 255.0f, 146 / 255.0f, 99 / 255.0f, 1.0f};
+    for (int panel = 0; panel < 3; ++panel) {
+        const float x = 7.5f + 450.0f * static_cast<float>(panel);
+        std::vector<std::tuple<std::unique_ptr<Texture>, Pos2f, Box2f>> shown;
+        for (int row = 0; row < 3; ++row) {
+            const float y = row == 0 ? 285.0f : 285.0f - 100.0f - 140.0f * float(row - 1);
+            const auto& [label, radix] = names[basesShown[panel][row]];
+            const Box2f box = row == 0 ? Box2f{} : Box2f{x, y - 35, 370, 50};
+            shown.emplace_back(std::make_unique<Texture>(label, kFont, 42, text), Pos2f{x, y}, box);
+            shown.emplace_back(std::make_unique<Texture>(radix, kFont, 28, text),
+                               Pos2f{x + 370, y - 50}, box);
+            for (const char* button :
+                 row == 0 ? std::vector{"Refresh"} : std::vector{"Check", "Delete"}) {
+                shown.emplace_back(
+                    std::make_unique<Texture>("Resources/" + std::string{button} + ".png"),
+                    Pos2f{x + (button[0] == 'D' ? 352 : 400), y + 15}, box);
+            }
+        }
+        for (const auto& [texture, at, box] : shown) {
+            Clear(0.15f, 0.15f, 0.15f);
+            texture->Draw(at, Box2f{});
+            const std::vector<Pixel> alone = readFrame();
+            int ink = 0, differing = 0;
+            for (size_t i = 0; i < alone.size(); ++i) {
+                const Pos2f centre{float(i % kWidth) + 0.5f, float(i / kWidth) + 0.5f};
+                if (!IsNear(alone[i], Pixel{38, 38, 38, 255}, 0) &&
+                    !util2d::IsPointInRect(centre, box)) {
+                    ++ink;
+                    differing += !IsNear(alone[i], board[i], 0);
+                }
+            }
+            EXPECT_GT(ink, 50);
+            EXPECT_EQ(differing, 0) << "panel " << panel << " at " << at.x << ", " << at.y;
+        }
+    }
+}
+
 // The framework's curves and polygons too, which the board does not draw.
 TEST_F(GameTest, SteadyFramesAllocateNothing) {
     ClickIn(1, kInput); // a field being edited, as in play; the numbers are formed every frame
@@ -195,4 +252,51 @@ TEST_F(GameTest, SteadyFramesAllocateNothing) {
         util2d::FillPolygon(triangle, 3);
     }
     EXPECT_EQ(HeapAllocationCount() - before, 0u);
+}
+
+// The program itself, run twice in this process, each time in a second of its own and from the
+// same generator state: its loop ends at the first event, a quit.
+int NumeralDojoMain(int argc, char* argv[]);
+std::time_t now = 0;
+std::vector<int> drawn; // what the generator gave
+std::string program;    // what the program asked of the libraries
+extern "C" {
+std::time_t __wrap_time(std::time_t* /*t*/) {
+    return now;
+}
+int __real_rand();
+int __wrap_rand() {
+    drawn.push_back(__real_rand());
+    return drawn.back();
+}
+int __real_mallopt(int param, int value);
+int __wrap_mallopt(int param, int value) {
+    program += "keeps freed memory|";
+    return __real_mallopt(param, value);
+}
+int __real_SDL_PollEvent(SDL_Event* event);
+int __wrap_SDL_PollEvent(SDL_Event* event) {
+    if (now == 0 || program.find("loop") != std::string::npos) {
+        return __real_SDL_PollEvent(event);
+    }
+    program += "loop|";
+    event->type = SDL_QUIT;
+    return 1;
+}
+}
+
+TEST(NumeralDojo, TwoGamesStartedInDifferentSecondsShowDifferentNumbers) {
+    std::vector<int> firstNumbers;
+    for (const std::time_t second : {1000, 1001}) {
+        std::srand(1);
+        now = second;
+        drawn.clear();
+        program.clear();
+        EXPECT_EQ(NumeralDojoMain(0, nullptr), 0);
+        EXPECT_EQ(program, "keeps freed memory|loop|");
+        ASSERT_EQ(drawn.size(), 3u) << "one number for each panel";
+        EXPECT_NE(drawn, firstNumbers);
+        firstNumbers = drawn;
+    }
+    now = 0;
 }
