@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
+#include <malloc.h>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -170,21 +171,14 @@ TEST_F(GameTest, PanelsDrawInTheirPlacesUnderAGridAlongTheWindowsEdges) {
         const Pixel p = ReadPixel(x, y);
         EXPECT_EQ(p.r + p.g + p.b == 0, line) << x << ", " << y;
     }
-    EXPECT_EQ(ReadPixel(675, 120).g, 38) << "dark grey board";
-    // The Binary panel: its number in green, text in the game's green (the label and radix, then
-    // the upper field's above its box), the boxes and Refresh's plate.
+    EXPECT_TRUE(IsNear(ReadPixel(675, 120), Pixel{38, 38, 38, 255}, 0)) << "dark grey board";
+    // The Binary panel's number in green, and the boxes.
     const GivenNumber& binary = game->GetPanel(1);
     EXPECT_EQ(GlyphsIn(Pos2f{797.5f, 255.0f}, palette::kGreen),
               static_cast<int>(binary.ToBaseString(binary.GetNumber()).size()));
-    const Pixel text{98, 146, 99, 255};
-    EXPECT_GT(CountPixels(458, 286, 300, 50, text), 200) << "Binary";
-    EXPECT_GT(CountPixels(828, 236, 30, 30, text), 20) << "2";
-    EXPECT_GT(CountPixels(458, 201, 300, 40, text), 200) << "Decimal";
-    EXPECT_GT(CountPixels(828, 136, 30, 30, text), 20) << "10";
     for (const auto& [x, y] : {std::pair{458, 150}, {458, 10}}) {
         EXPECT_TRUE(IsNear(ReadPixel(x, y), Pixel{26, 26, 26, 255}, 1)) << y;
     }
-    EXPECT_TRUE(IsNear(ReadPixel(873, 305), PixelOf(palette::kPlate)));
 }
 
 // Each label and radix in the game's font, size and colour, and each button, where the layout
@@ -271,7 +265,7 @@ int __wrap_rand() {
 }
 int __real_mallopt(int param, int value);
 int __wrap_mallopt(int param, int value) {
-    program += "keeps freed memory|";
+    program += "mallopt " + std::to_string(param) + " " + std::to_string(value) + "|";
     return __real_mallopt(param, value);
 }
 int __real_SDL_PollEvent(SDL_Event* event);
@@ -293,7 +287,9 @@ TEST(NumeralDojo, TwoGamesStartedInDifferentSecondsShowDifferentNumbers) {
         drawn.clear();
         program.clear();
         EXPECT_EQ(NumeralDojoMain(0, nullptr), 0);
-        EXPECT_EQ(program, "keeps freed memory|loop|");
+        // It keeps freed memory: well above what a frame frees.
+        EXPECT_EQ(program, "mallopt " + std::to_string(M_TRIM_THRESHOLD) + " " +
+                               std::to_string(64 * 1024 * 1024) + "|loop|");
         ASSERT_EQ(drawn.size(), 3u) << "one number for each panel";
         EXPECT_NE(drawn, firstNumbers);
         firstNumbers = drawn;

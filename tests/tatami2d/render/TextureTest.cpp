@@ -1,8 +1,10 @@
 #include "tatami2d/render/Texture.h"
 
+#include "../math/ValueText.h"
 #include "support/GLContextFixture.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -243,4 +245,56 @@ TEST_F(TextureTest, ALoadScopeReadsEachFileOnceAndKeepsNothingAfterwards) {
         std::regex{"Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
                    "Texture::CreateFromImage, error when calling IMG_Load: .+\n"
                    "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"}));
+}
+
+// What the textures take from the libraries and give back (linked with --wrap).
+int taken[3], given[2]; // images loaded, fonts opened, lines rendered; surfaces freed, fonts closed
+extern "C" {
+SDL_Surface* __real_IMG_Load(const char* file);
+TTF_Font* __real_TTF_OpenFont(const char* file, int ptSize);
+SDL_Surface* __real_TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color fg);
+void __real_SDL_FreeSurface(SDL_Surface* surface);
+void __real_TTF_CloseFont(TTF_Font* font);
+SDL_Surface* __wrap_IMG_Load(const char* file) {
+    return ++taken[0], __real_IMG_Load(file);
+}
+TTF_Font* __wrap_TTF_OpenFont(const char* file, int ptSize) {
+    return ++taken[1], __real_TTF_OpenFont(file, ptSize);
+}
+SDL_Surface* __wrap_TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color fg) {
+    return ++taken[2], __real_TTF_RenderText_Blended(font, text, fg);
+}
+void __wrap_SDL_FreeSurface(SDL_Surface* surface) {
+    ++given[0], __real_SDL_FreeSurface(surface);
+}
+void __wrap_TTF_CloseFont(TTF_Font* font) {
+    ++given[1], __real_TTF_CloseFont(font);
+}
+}
+
+// Two textures of each kind, the last two in a font of the caller's: a load scope takes each
+// image, font and line once (but renders in a font it did not open itself), and everything
+// taken is given back, at once or when the scope ends.
+TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
+    TempImage image =
+        SaveImage("l.png", 2, 2, SDL_PIXELFORMAT_RGBA32, [](int, int) { return SDL_Color{}; });
+    for (const bool shared : {false, true}) {
+        std::fill(std::begin(taken), std::end(taken), 0);
+        std::fill(std::begin(given), std::end(given), 0);
+        {
+            std::optional<TextureLoadScope> loads;
+            if (shared) {
+                loads.emplace();
+            }
+            TTF_Font* own = TTF_OpenFont("Resources/Baloo.ttf", 20);
+            for (int i = 0; i < 2; ++i) {
+                const Texture fromFile{image.path};
+                const Texture fromFont{"1", "Resources/Baloo.ttf", 20, ColorRGBA{}};
+                const Texture fromOwnFont{"1", own, ColorRGBA{}};
+            }
+            TTF_CloseFont(own);
+        }
+        EXPECT_EQ(ValueText(taken[0], taken[1], taken[2], given[0], given[1]),
+                  shared ? "1 2 3 4 2 " : "2 3 4 6 3 ");
+    }
 }

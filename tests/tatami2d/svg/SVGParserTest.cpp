@@ -64,6 +64,9 @@ TEST_F(SVG, PathDataGivesStraightSegmentsReportsMissingPartsAndRefusesTheRest) {
         // A close returns the current point to the subpath's start, where a relative move starts.
         {"M 10,10 l 5,0 0,5 z m 1,1 l 1,0", "10,10 15,10 15,15 11,11 12,11 ", ""},
         {"M 1.5.5-2e1,3\n\tm1 1", "1.5,0.5 -20,3 -19,4 ", ""},
+        // Pairs after a move are lines; a line straight after a close starts from the close.
+        {"M 1,1 2,2 z m 5,5 z l 1,0", "1,1 2,2 6,6 7,6 ",
+         "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"},
         {"M 10", "10,0 ", "SVGParser::SkipSvgComma, expected comma or whitespace\n"},
         {"L 10,10", "10,10 ", "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"},
         {"M 0,0 Q 1,1 2,2", "", pathData + "Q is not a supported SVG command"},
@@ -147,14 +150,14 @@ TEST_F(SVG, FilesGiveEveryPathElementFlippedByTheViewBoxHeight) {
         EXPECT_EQ(messages, "") << content << file;
         EXPECT_EQ(Points(), expected) << content << file;
     }
-    // The file is read in blocks of 64 KiB: its last element, in its last bytes, is read whole
-    // whichever way the size falls on a block.
-    for (const size_t size : {65535, 65536, 65537, 131073}) {
-        const std::string last = "<path d=\"M 1 2\"/></svg>";
+    // The file is read in blocks of 64 KiB into one allocation of its size: its last element, in
+    // its last bytes, is read whole whichever way the size falls on a block.
+    for (const size_t size : {65535, 65536, 65537, 720897}) {
+        const std::string last = "<path d=\"M 1 2\"/>";
         std::string content = root + "<!--";
         content += std::string(size - content.size() - last.size() - 3, '-') + "-->" + last;
         outlines.clear();
-        EXPECT_TRUE(Load(content)) << size;
+        EXPECT_TRUE(Load(content, "", 1 << 20)) << size;
         EXPECT_EQ(Points(), "1,98 | ") << size;
     }
 }
@@ -175,8 +178,8 @@ TEST_F(SVG, MalformedFilesAreRefusedWithTheirMessagesAndAClearedResult) {
         // The file ends inside an element.
         {R"(<svg viewBox="0 0 9 9"><path d="M 0 0"/><path d="M 1 1"><title>cut)",
          svgString + "path element isn't terminated.\n"},
-        {R"(<path d=" "/>)", "Empty verticesVector in GetVerticesFromSvgString(..), no vertices "
-                             "found in the path element\n"},
+        {R"(<path d=""/>)", "Empty verticesVector in GetVerticesFromSvgString(..), no vertices "
+                            "found in the path element\n"},
         {R"(<path d="M 0,0 Q 1,1 2,2"/>)",
          "SVGParser::GetVerticesFromPathData, Q is not a supported SVG command" + svgString +
              "error while extracting vertices from the path. \n"},
@@ -202,7 +205,7 @@ TEST_F(SVG, MalformedFilesAreRefusedWithTheirMessagesAndAClearedResult) {
 TEST_F(SVG, WhatCannotBeReadIsRefusedWithoutBlockingAndLeavesTheResultUntouched) {
     const std::string fifo = path + ".fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::string hops = "<svg viewBox=\"0 0 9 9\"><path d=\"M 0 0";
+    std::string hops = "<svg viewBox=\"0 0 9 9\"><path d=\"M 5 5\"/><path d=\"M 0 0";
     while (hops.size() < 800000) {
         hops += " h 1";
     }
@@ -238,7 +241,7 @@ TEST_F(SVG, WhatCannotBeReadIsRefusedWithoutBlockingAndLeavesTheResultUntouched)
     outlines = {{{1, 1}}};
     EXPECT_FALSE(Quietly(
         [&] {
-            return SVGParser::GetVerticesFromPathData(hops.substr(hops.find('M')), outlines[0]);
+            return SVGParser::GetVerticesFromPathData(hops.substr(hops.rfind('M')), outlines[0]);
         },
         1 << 20));
     EXPECT_EQ(messages, "SVGParser::GetVerticesFromPathData, out of memory\n");
