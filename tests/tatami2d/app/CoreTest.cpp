@@ -246,7 +246,7 @@ TEST(Core, WithVerticalSyncTheLoopWaitsOutShortPassesAtTheDisplaysRate) {
         bool vsync;
         int rate;
         std::int64_t longestWaitUs;
-    } cases[] = {{true, 240, 3750}, {true, -1, 15000}, {false, 240, 0}};
+    } cases[] = {{true, 120, 7500}, {true, -1, 15000}, {false, 120, 0}};
     quitFrame = 30;
     for (const auto& [vsync, rate, longestWaitUs] : cases) {
         displayRate = rate;
