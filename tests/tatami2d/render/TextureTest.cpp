@@ -1,17 +1,18 @@
 #include "tatami2d/render/Texture.h"
 
+#include "../math/ValueText.h"
 #include "support/GLContextFixture.h"
-#include "tatami2d/app/Log.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -82,31 +83,40 @@ struct TextureTest : GLContextFixture {
     }
 };
 
+// The same failures whether or not the textures share their loads: a failed load is not kept.
 TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
     const auto none = [](int, int) { return SDL_Color{}; };
     TempImage indexedFile = SaveImage("p.png", 5, 3, SDL_PIXELFORMAT_INDEX8, none);
     TempImage goodFile = SaveImage("g.png", 1, 1, SDL_PIXELFORMAT_RGBA32, none);
     const Texture good{goodFile.path}; // holds OpenGL's first name, which no failure may delete
-    testing::internal::CaptureStderr();
-    {
+    for (const bool shared : {false, true}) {
+        std::optional<TextureLoadScope> loads;
+        if (shared) {
+            loads.emplace();
+        }
+        testing::internal::CaptureStderr();
+        const Texture fine{goodFile.path}; // reports nothing
         const Texture missing{"Resources/no-such-image.png"};
         const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
         const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
+        const Texture noText{"", "Resources/Baloo.ttf", 20, ColorRGBA{}};
         const Texture indexed{indexedFile.path};
         const std::string errors = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(std::regex_match(
-            errors, std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
-                               "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
-                               "Texture::CreateFromString, invalid TTF_Font pointer\n"
-                               "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
-                               "Use 32 bit or 24 bit images\\.\n"}))
+            errors,
+            std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
+                       "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
+                       "Texture::CreateFromString, invalid TTF_Font pointer\n"
+                       "Texture::CreateFromString, error when calling TTF_RenderText_Blended: .+\n"
+                       "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
+                       "Use 32 bit or 24 bit images\\.\n"}))
             << errors;
         EXPECT_FALSE(missing.IsCreationOk() || noFont.IsCreationOk() || nullFont.IsCreationOk() ||
-                     indexed.IsCreationOk());
+                     noText.IsCreationOk() || indexed.IsCreationOk());
         EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
         Clear(0, 0, 0);
-        const Texture* failed[]{&missing, &noFont, &nullFont};
-        for (int x = 100; x <= 300; x += 100) {
+        const Texture* failed[]{&missing, &noFont, &nullFont, &noText};
+        for (int x = 100; x <= 400; x += 100) {
             failed[x / 100 - 1]->Draw(Pos2f{float(x), 50}, Box2f{});
             // Its four corner pixels are magenta, the ones beyond the right and top edges not.
             EXPECT_EQ((std::vector{At(x, 50), At(x, 59), At(x + 9, 50), At(x + 9, 59),
@@ -120,21 +130,6 @@ TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
 
 // Rows of odd-width 3-byte images are padded to 4 bytes, rows of rendered text (4 bytes, blue
 // first) beyond the text.
-TEST_F(TextureTest, AFailedLoadReachesTheProgramsLogSinkInsteadOfStderr) {
-    std::vector<std::string> messages;
-    SetLogSink([&messages](std::string_view message) { messages.emplace_back(message); });
-    testing::internal::CaptureStderr();
-    const Texture missing{"Resources/no-such-image.png"};
-    const std::string sdlError = SDL_GetError();
-    const std::string onStderr = testing::internal::GetCapturedStderr();
-    SetLogSink(nullptr);
-    EXPECT_FALSE(missing.IsCreationOk());
-    EXPECT_EQ(onStderr, "");
-    EXPECT_EQ(messages,
-              std::vector<std::string>{
-                  "Texture::CreateFromImage, error when calling IMG_Load: " + sdlError + "\n"});
-}
-
 TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     const auto paint = [](int x, int y) {
         return SDL_Color{Uint8(x * 30), Uint8(y * 70), Uint8(200 - x), 255};
@@ -149,13 +144,21 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
             EXPECT_TRUE(BoundTextureHolds(IMG_Load(file.path.c_str()))) << name << width;
         }
     }
+    // A channel becomes its value times 255, truncated, in its low 8 bits; beyond the 32-bit
+    // range (and NaN) it becomes 0.
     TTF_Font* font = TTF_OpenFont("Resources/Baloo.ttf", 42);
-    SDL_Surface* pText = TTF_RenderText_Blended(font, "Hexadecimal", SDL_Color{255, 127, 0, 255});
-    const Texture text{"Hexadecimal", font, ColorRGBA{1.0f, 0.5f, 0.0f, 1.0f}};
+    const std::pair<float, Uint8> channels[] = {
+        {1.0f, 255},     {2.0f, 254},        {-0.5f, 129},     {8421504.0f, 128},
+        {8421505.0f, 0}, {-8421504.0f, 128}, {-8421505.0f, 0}, {std::nanf(""), 0}};
+    for (const auto& [red, byte] : channels) {
+        SDL_Surface* pText =
+            TTF_RenderText_Blended(font, "Hexadecimal", SDL_Color{byte, 127, 0, 255});
+        ASSERT_NE(pText->pitch, pText->w * 4) << "the case under test has padded rows";
+        const Texture text{"Hexadecimal", font, ColorRGBA{red, 0.5f, 0.0f, 1.0f}};
+        text.Draw(Pos2f{0, 0}, Box2f{});
+        EXPECT_TRUE(BoundTextureHolds(pText)) << red << ": green's 0.5 gives 127";
+    }
     TTF_CloseFont(font);
-    ASSERT_NE(pText->pitch, pText->w * 4) << "the case under test has padded rows";
-    text.Draw(Pos2f{0, 0}, Box2f{});
-    EXPECT_TRUE(BoundTextureHolds(pText)) << "channels truncate: 0.5 gives 127";
     GLint alignment = 0, rowLength = 0;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     glGetIntegerv(GL_UNPACK_ROW_LENGTH, &rowLength);
@@ -206,40 +209,54 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
     EXPECT_FALSE(glIsTexture(name));
 }
 
-// Files vanish while textures are still being made from them: only what the scope kept lets
-// the later textures succeed, and once it ends nothing of it is left.
-TEST_F(TextureTest, ALoadScopeReadsEachFileOnceAndKeepsNothingAfterwards) {
-    TempImage image = SaveImage("s.png", 4, 2, SDL_PIXELFORMAT_RGBA32, [](int, int) {
-        return SDL_Color{0, 0, 255, 255};
-    });
-    const std::string font = image.path + ".ttf";
-    std::filesystem::copy_file("Resources/Baloo.ttf", font);
-    testing::internal::CaptureStderr();
-    {
-        const TextureLoadScope loads;
-        const Texture first{image.path};
-        const Texture firstText{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
-        std::remove(image.path.c_str());
-        std::remove(font.c_str());
-        const Texture second{image.path};
-        const Texture secondText{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
-        const Texture otherSize{"1", font, 21, ColorRGBA{1, 1, 1, 1}};
-        EXPECT_TRUE(second.IsCreationOk() && secondText.IsCreationOk());
-        EXPECT_FALSE(otherSize.IsCreationOk()) << "each size is a font of its own";
-        EXPECT_EQ(second.GetWidth(), 4.0f);
-        EXPECT_EQ(secondText.GetHeight(), firstText.GetHeight());
-        EXPECT_NE(NameOf(first), NameOf(second)) << "each owns its own OpenGL texture";
-        Clear(0, 0, 0);
-        second.Draw(Pos2f{10, 10}, Box2f{});
-        EXPECT_EQ(At(13, 11), 0x0000FF);
+// What the textures take from the libraries and give back (linked with --wrap).
+int taken[3], given[2]; // images loaded, fonts opened, lines rendered; surfaces freed, fonts closed
+extern "C" {
+SDL_Surface* __real_IMG_Load(const char* file);
+TTF_Font* __real_TTF_OpenFont(const char* file, int ptSize);
+SDL_Surface* __real_TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color fg);
+void __real_SDL_FreeSurface(SDL_Surface* surface);
+void __real_TTF_CloseFont(TTF_Font* font);
+SDL_Surface* __wrap_IMG_Load(const char* file) {
+    return ++taken[0], __real_IMG_Load(file);
+}
+TTF_Font* __wrap_TTF_OpenFont(const char* file, int ptSize) {
+    return ++taken[1], __real_TTF_OpenFont(file, ptSize);
+}
+SDL_Surface* __wrap_TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color fg) {
+    return ++taken[2], __real_TTF_RenderText_Blended(font, text, fg);
+}
+void __wrap_SDL_FreeSurface(SDL_Surface* surface) {
+    ++given[0], __real_SDL_FreeSurface(surface);
+}
+void __wrap_TTF_CloseFont(TTF_Font* font) {
+    ++given[1], __real_TTF_CloseFont(font);
+}
+}
+
+// Two textures of each kind, the last two in a font of the caller's: a load scope takes each
+// image, font and line once (but renders in a font it did not open itself), and everything
+// taken is given back, at once or when the scope ends.
+TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
+    TempImage image =
+        SaveImage("l.png", 2, 2, SDL_PIXELFORMAT_RGBA32, [](int, int) { return SDL_Color{}; });
+    for (const bool shared : {false, true}) {
+        std::fill(std::begin(taken), std::end(taken), 0);
+        std::fill(std::begin(given), std::end(given), 0);
+        {
+            std::optional<TextureLoadScope> loads;
+            if (shared) {
+                loads.emplace();
+            }
+            TTF_Font* own = TTF_OpenFont("Resources/Baloo.ttf", 20);
+            for (int i = 0; i < 2; ++i) {
+                const Texture fromFile{image.path};
+                const Texture fromFont{"1", "Resources/Baloo.ttf", 20, ColorRGBA{}};
+                const Texture fromOwnFont{"1", own, ColorRGBA{}};
+            }
+            TTF_CloseFont(own);
+        }
+        EXPECT_EQ(ValueText(taken[0], taken[1], taken[2], given[0], given[1]),
+                  shared ? "1 2 3 4 2 " : "2 3 4 6 3 ");
     }
-    EXPECT_EQ(TextureLoadScope::Live(), nullptr);
-    const Texture afterwards{image.path};
-    const Texture textAfterwards{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
-    EXPECT_FALSE(afterwards.IsCreationOk() || textAfterwards.IsCreationOk());
-    EXPECT_TRUE(std::regex_match(
-        testing::internal::GetCapturedStderr(),
-        std::regex{"Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
-                   "Texture::CreateFromImage, error when calling IMG_Load: .+\n"
-                   "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"}));
 }
