@@ -42,10 +42,10 @@ ColorRGBA PadColor(const ColorRGBA& color, float flash) {
 } // namespace
 
 SoundDemo::SoundDemo(const WindowSpec& windowSpec)
-    : windowWidth{windowSpec.width},
-      windowHeight{windowSpec.height}, effects{SoundEffect{"assets/blip.wav"},
-                                               SoundEffect{"assets/drum.wav"},
-                                               SoundEffect{"assets/chime.wav"}},
+    : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
+      // One effect and one name per pad, in the pads' order.
+      effects{SoundEffect{"assets/blip.wav"}, SoundEffect{"assets/drum.wav"},
+              SoundEffect{"assets/chime.wav"}},
       names{Texture{"blip", kFont, 22, kText}, Texture{"drum", kFont, 22, kText},
             Texture{"chime", kFont, 22, kText}},
       flash{}, music{"assets/music.wav"}, volume{6 * kVolumeStep}, musicPaused{false},

@@ -188,9 +188,8 @@ TEST_F(TextureTest, DrawsUprightUntintedAtItsSizeOrIntoABox) {
 }
 
 TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
-    TempImage file = SaveImage("m.png", 8, 4, SDL_PIXELFORMAT_RGBA32, [](int x, int) {
-        return SDL_Color{Uint8(x), 0, 0, 255};
-    });
+    const auto redRamp = [](int x, int) { return SDL_Color{Uint8(x), 0, 0, 255}; };
+    TempImage file = SaveImage("m.png", 8, 4, SDL_PIXELFORMAT_RGBA32, redRamp);
     auto target = std::make_unique<Texture>(file.path);
     auto source = std::make_unique<Texture>(file.path);
     const GLuint oldName = NameOf(*target), name = NameOf(*source);
@@ -209,9 +208,8 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
 // Files vanish while textures are still being made from them: only what the scope kept lets
 // the later textures succeed, and once it ends nothing of it is left.
 TEST_F(TextureTest, ALoadScopeReadsEachFileOnceAndKeepsNothingAfterwards) {
-    TempImage image = SaveImage("s.png", 4, 2, SDL_PIXELFORMAT_RGBA32, [](int, int) {
-        return SDL_Color{0, 0, 255, 255};
-    });
+    const auto blue = [](int, int) { return SDL_Color{0, 0, 255, 255}; };
+    TempImage image = SaveImage("s.png", 4, 2, SDL_PIXELFORMAT_RGBA32, blue);
     const std::string font = image.path + ".ttf";
     std::filesystem::copy_file("Resources/Baloo.ttf", font);
     testing::internal::CaptureStderr();
