@@ -65,6 +65,12 @@ if [[ $(id -u) -ne 0 ]]; then
         DOJO_TRY_PLAY_TIMEOUT="$PLAY_TIMEOUT" "$(realpath "$0")" "${args[@]}"
 fi
 
+# Mounts made in a mount namespace of the script's own also vanish with its last process, should
+# the script be killed before it can unmount them.
+if [[ -z "${DOJO_TRY_UNSHARED:-}" ]]; then
+    DOJO_TRY_UNSHARED=1 exec unshare --mount --propagation private -- "$(realpath "$0")" "$@"
+fi
+
 project=$(git -C "$(dirname "$(realpath "$0")")" rev-parse --show-toplevel)
 cache=${DOJO_TRY_CACHE:-/var/cache/numeral-dojo-try}
 work=$(mktemp -d "${DOJO_TRY_WORK:-/var/tmp}/try-on-debian.XXXXXX")
@@ -90,9 +96,9 @@ cleanup() {
     local status=$? signal pids
     trap - EXIT INT TERM
     for signal in TERM KILL; do
-        pids=$(processes_in_root)
-        [[ -z "$pids" ]] && break
-        kill "-$signal" $pids 2>/dev/null || true
+        mapfile -t pids < <(processes_in_root)
+        ((${#pids[@]} == 0)) && break
+        kill "-$signal" "${pids[@]}" 2>/dev/null || true
         sleep 2
     done
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
@@ -134,7 +140,8 @@ fi
 
 # The mirror must serve the release before minutes go into it.
 apt_helper=/usr/lib/apt/apt-helper
-"$apt_helper" -o APT::Sandbox::User=root download-file "$MIRROR/dists/$release/InRelease" "$work/InRelease" >/dev/null ||
+"$apt_helper" -o APT::Sandbox::User=root download-file "$MIRROR/dists/$release/InRelease" \
+    "$work/InRelease" >/dev/null ||
     { say "$MIRROR does not serve $release (or cannot be reached)" && exit 1; }
 grep -Eq "^(Codename|Suite): $release$" "$work/InRelease" ||
     { say "$MIRROR/dists/$release is not the release $release" && exit 1; }
@@ -192,11 +199,16 @@ if [[ "$as" == user ]]; then
     home=/home/$USER_NAME
 fi
 
-# The project as git sees the working tree: tracked and new files, no build folders.
+# The project as git sees the working tree: tracked and new files (but not deleted ones), no
+# build folders.
+project_files() {
+    local file
+    while IFS= read -r -d '' file; do
+        if [[ -e "$project/$file" ]]; then printf '%s\0' "$file"; fi
+    done < <(git -C "$project" ls-files -z --cached --others --exclude-standard)
+}
 mkdir "$root$home/numeral-dojo"
-git -C "$project" ls-files -z --cached --others --exclude-standard |
-    (cd "$project" && xargs -0 -r sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' sh) |
-    tar -C "$project" --null -T - -cf - | tar -C "$root$home/numeral-dojo" -xf -
+project_files | tar -C "$project" --null -T - -cf - | tar -C "$root$home/numeral-dojo" -xf -
 [[ "$as" == user ]] && in_root chown -R "$USER_NAME:$USER_NAME" "$home/numeral-dojo"
 say "set up after $((SECONDS - started)) s"
 
@@ -216,7 +228,7 @@ if [[ "$command" == test ]]; then
     status=0
     run_readme_command || status=$?
     took=$((SECONDS - command_started))
-    ((status == 0)) || { say "FAILED: ./setup.sh test exited with $status after $took s" && exit 1; }
+    ((status == 0)) || { say "FAILED: ./setup.sh test exited with $status after $took s"; exit 1; }
     say "PASSED: ./setup.sh test on $release as $as in $took s"
     exit 0
 fi
