@@ -57,10 +57,10 @@ done
 [[ -n "$release" && -n "$command" ]] || usage
 [[ -z "$screenshot" || "$command" == play ]] || usage
 
+args=("$release" "$command" --as "$as")
+$keep && args+=(--keep)
+[[ -n "$screenshot" ]] && args+=(--screenshot "$screenshot")
 if [[ $(id -u) -ne 0 ]]; then
-    args=("$release" "$command" --as "$as")
-    $keep && args+=(--keep)
-    [[ -n "$screenshot" ]] && args+=(--screenshot "$screenshot")
     exec sudo DOJO_TRY_CACHE="${DOJO_TRY_CACHE:-}" DOJO_TRY_WORK="${DOJO_TRY_WORK:-}" \
         DOJO_TRY_PLAY_TIMEOUT="$PLAY_TIMEOUT" "$(realpath "$0")" "${args[@]}"
 fi
@@ -68,7 +68,7 @@ fi
 # Mounts made in a mount namespace of the script's own also vanish with its last process, should
 # the script be killed before it can unmount them.
 if [[ -z "${DOJO_TRY_UNSHARED:-}" ]]; then
-    DOJO_TRY_UNSHARED=1 exec unshare --mount --propagation private -- "$(realpath "$0")" "$@"
+    DOJO_TRY_UNSHARED=1 exec unshare --mount --propagation private -- "$(realpath "$0")" "${args[@]}"
 fi
 
 project=$(git -C "$(dirname "$(realpath "$0")")" rev-parse --show-toplevel)
