@@ -2,10 +2,14 @@
 # Runs one of the README's commands on a fresh Debian of the given release, as a newcomer would:
 # in a minimal debootstrap root holding nothing but the base system, a sudo user (with sudo
 # installed only for them) and this project's files as git tracks them in the working tree.
-#   tools/try-on-debian.sh <release> <play|test> [--as root|user] [--keep] [--screenshot FILE]
+#   tools/try-on-debian.sh <release> test|play|install <package.deb> [--as root|user] [--keep]
+#                          [--screenshot FILE]
 # <release> is a Debian code name (bookworm, trixie, ...). `test` passes when `./setup.sh test`
 # exits 0. `play` never ends on its own: it runs against a virtual X server of this machine and
-# passes once a window titled "Numeral Dojo" shows, which is then ended with SIGTERM.
+# passes once a window titled "Numeral Dojo" shows, which is then ended with SIGTERM. `install`
+# takes the game's package instead of the project: installed with apt-get, started as
+# `numeral-dojo` from an unrelated folder until its window shows, then purged, after which none
+# of its files may be left.
 # Needs root for debootstrap, mounts and chroot (asks sudo for it), and installs what it needs
 # here with apt-get. The bare root of each release is cached as a tarball in
 # $DOJO_TRY_CACHE (default /var/cache/numeral-dojo-try) and made anew when a week old; each run
@@ -18,14 +22,14 @@ readonly USER_NAME=dojo
 readonly PLAY_TIMEOUT=${DOJO_TRY_PLAY_TIMEOUT:-3600} # seconds to install, build and show
 
 usage() {
-    echo "usage: tools/try-on-debian.sh <release> <play|test> [--as root|user] [--keep]" \
-        "[--screenshot FILE]" >&2
+    echo "usage: tools/try-on-debian.sh <release> test|play|install <package.deb>" \
+        "[--as root|user] [--keep] [--screenshot FILE]" >&2
     exit 2
 }
 
 say() { echo "try-on-debian: $*" >&2; }
 
-release="" command="" as=user keep=false screenshot=""
+release="" command="" package="" as=user keep=false screenshot=""
 while (($# > 0)); do
     case "$1" in
     --as)
@@ -45,8 +49,11 @@ while (($# > 0)); do
             [[ "$1" =~ ^[a-z][a-z0-9-]*$ ]] || usage
             release=$1
         elif [[ -z "$command" ]]; then
-            [[ "$1" == play || "$1" == test ]] || usage
+            [[ "$1" == play || "$1" == test || "$1" == install ]] || usage
             command=$1
+        elif [[ "$command" == install && -z "$package" ]]; then
+            [[ "$1" == *.deb && -f "$1" ]] || { say "no package file $1" && exit 2; }
+            package=$(realpath "$1")
         else
             usage
         fi
@@ -55,9 +62,10 @@ while (($# > 0)); do
     esac
 done
 [[ -n "$release" && -n "$command" ]] || usage
-[[ -z "$screenshot" || "$command" == play ]] || usage
+[[ "$command" != install || -n "$package" ]] || usage
+[[ -z "$screenshot" || "$command" != test ]] || usage
 
-args=("$release" "$command" --as "$as")
+args=("$release" "$command" ${package:+"$package"} --as "$as")
 $keep && args+=(--keep)
 [[ -n "$screenshot" ]] && args+=(--screenshot "$screenshot")
 if [[ $(id -u) -ne 0 ]]; then
@@ -68,9 +76,12 @@ fi
 # Mounts made in a mount namespace of the script's own also vanish with its last process, should
 # the script be killed before it can unmount them.
 if [[ -z "${DOJO_TRY_UNSHARED:-}" ]]; then
-    DOJO_TRY_UNSHARED=1 exec unshare --mount --propagation private -- "$(realpath "$0")" "${args[@]}"
+    DOJO_TRY_UNSHARED=1 exec unshare --mount --propagation private -- \
+        "$(realpath "$0")" "${args[@]}"
 fi
 
+# Only reading the file list: a clone owned by the user who called sudo is fine.
+git() { command git -c safe.directory='*' "$@"; }
 project=$(git -C "$(dirname "$(realpath "$0")")" rev-parse --show-toplevel)
 cache=${DOJO_TRY_CACHE:-/var/cache/numeral-dojo-try}
 work=$(mktemp -d "${DOJO_TRY_WORK:-/var/tmp}/try-on-debian.XXXXXX")
@@ -123,7 +134,7 @@ trap 'exit 143' TERM
 
 host_packages=()
 command -v debootstrap >/dev/null || host_packages+=(debootstrap)
-if [[ "$command" == play ]]; then
+if [[ "$command" != test ]]; then
     command -v Xvfb >/dev/null || host_packages+=(xvfb)
     command -v xdotool >/dev/null || host_packages+=(xdotool)
     [[ -z "$screenshot" ]] || command -v import >/dev/null || host_packages+=(imagemagick)
@@ -207,29 +218,52 @@ project_files() {
         if [[ -e "$project/$file" ]]; then printf '%s\0' "$file"; fi
     done < <(git -C "$project" ls-files -z --cached --others --exclude-standard)
 }
-mkdir "$root$home/numeral-dojo"
-project_files | tar -C "$project" --null -T - -cf - | tar -C "$root$home/numeral-dojo" -xf -
-[[ "$as" == user ]] && in_root chown -R "$USER_NAME:$USER_NAME" "$home/numeral-dojo"
+if [[ "$command" == install ]]; then
+    cp "$package" "$root$home/numeral-dojo.deb"
+    what="the package $(basename "$package")"
+    sudo=""
+    [[ "$as" == user ]] && sudo="sudo"
+    # As the README has it, with apt-get's yes for a person's: no one is at the terminal.
+    script="$sudo apt-get update -qq && $sudo env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y ./numeral-dojo.deb && mkdir elsewhere && cd elsewhere && \
+        exec numeral-dojo"
+    # Purged, the package must leave none of its files (folders shared with others aside).
+    cat >"$root$home/purge.sh" <<EOF
+set -eu
+files=\$(dpkg-query -L numeral-dojo | while read -r f; do [ -d "\$f" ] || echo "\$f"; done)
+$sudo apt-get purge -y -qq numeral-dojo >/dev/null
+for f in \$files /usr/share/numeral-dojo /usr/libexec/numeral-dojo; do
+    [ ! -e "\$f" ] || { echo "left behind: \$f" >&2; exit 1; }
+done
+EOF
+else
+    mkdir "$root$home/numeral-dojo"
+    project_files | tar -C "$project" --null -T - -cf - | tar -C "$root$home/numeral-dojo" -xf -
+    what="./setup.sh $command"
+    script="cd ~/numeral-dojo && exec ./setup.sh $command"
+fi
+[[ "$as" == user ]] && in_root chown -R "$USER_NAME:$USER_NAME" "$home"
 say "set up after $((SECONDS - started)) s"
 
 # --- The README command -------------------------------------------------------------------
 
 player=root
 [[ "$as" == user ]] && player=$USER_NAME
-run_readme_command() {
+# as_player <VAR=value>... <script>: runs the shell script as the player, from their home.
+as_player() {
     in_root setpriv --reuid="$player" --regid="$player" --init-groups \
         env HOME="$home" USER="$player" LOGNAME="$player" SHELL=/bin/bash TERM="${TERM:-dumb}" \
-        "$@" bash -c "cd ~/numeral-dojo && exec ./setup.sh $command" </dev/null
+        "${@:1:$#-1}" bash -c "cd && ${*: -1}" </dev/null
 }
 
-say "running ./setup.sh $command on $release as $as"
+say "running $what on $release as $as"
 command_started=$SECONDS
 if [[ "$command" == test ]]; then
     status=0
-    run_readme_command || status=$?
+    as_player "$script" || status=$?
     took=$((SECONDS - command_started))
-    ((status == 0)) || { say "FAILED: ./setup.sh test exited with $status after $took s"; exit 1; }
-    say "PASSED: ./setup.sh test on $release as $as in $took s"
+    ((status == 0)) || { say "FAILED: $what exited with $status after $took s"; exit 1; }
+    say "PASSED: $what on $release as $as in $took s"
     exit 0
 fi
 
@@ -244,13 +278,13 @@ for _ in $(seq 100); do
 done
 display=:$(head -n 1 "$work/display")
 [[ "$display" != : ]] || { say "Xvfb gave no display" && exit 1; }
-run_readme_command DISPLAY="$display" SDL_VIDEO_X11_FORCE_EGL=1 SDL_AUDIODRIVER=dummy &
+as_player DISPLAY="$display" SDL_VIDEO_X11_FORCE_EGL=1 SDL_AUDIODRIVER=dummy "$script" &
 run_pid=$!
 window=""
 while [[ -z "$window" ]]; do
     if ! kill -0 "$run_pid" 2>/dev/null; then
         status=0 && wait "$run_pid" || status=$?
-        say "FAILED: ./setup.sh play ended with $status after $((SECONDS - command_started)) s" \
+        say "FAILED: $what ended with $status after $((SECONDS - command_started)) s" \
             "and no window"
         exit 1
     fi
@@ -271,5 +305,10 @@ fi
 game_pid=$(DISPLAY=$display xdotool getwindowpid "$window")
 kill -TERM "$game_pid"
 status=0 && wait "$run_pid" || status=$?
-say "PASSED: the Numeral Dojo window showed on $release as $as after $took s;" \
-    "SIGTERM ended the game with $status"
+say "the Numeral Dojo window showed after $took s; SIGTERM ended the game with $status"
+
+if [[ "$command" == install ]]; then
+    as_player "sh purge.sh" || { say "FAILED: purging the package"; exit 1; }
+    say "purged, and none of its files is left"
+fi
+say "PASSED: $what on $release as $as"
