@@ -48,10 +48,10 @@ ColorRGBA PadColor(const ColorRGBA& color, float flash) {
 } // namespace
 
 SoundDemo::SoundDemo(const WindowSpec& windowSpec)
-    : windowWidth{windowSpec.width},
-      windowHeight{windowSpec.height}, effects{SoundEffect{Asset("blip.wav")},
-                                               SoundEffect{Asset("drum.wav")},
-                                               SoundEffect{Asset("chime.wav")}},
+    : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
+      // One effect and one name per pad, in the pads' order.
+      effects{SoundEffect{Asset("blip.wav")}, SoundEffect{Asset("drum.wav")},
+              SoundEffect{Asset("chime.wav")}},
       names{Texture{"blip", Asset("Baloo.ttf"), 22, kText},
             Texture{"drum", Asset("Baloo.ttf"), 22, kText},
             Texture{"chime", Asset("Baloo.ttf"), 22, kText}},

@@ -7,8 +7,9 @@ namespace tatami2d {
 
 Sprite::Sprite(const std::string& imagePath, int cols, int rows, const Pos2f& position)
     : texture{std::make_unique<Texture>(imagePath)}, imagePath{imagePath}, cols{cols}, rows{rows},
-      nrOfFrames{cols * rows}, currentFrame{0}, frameWidth{texture->GetWidth() /
-                                                           static_cast<float>(cols)},
+      nrOfFrames{cols * rows}, currentFrame{0},
+      // Frames are equal cells of the sheet, its columns times its rows.
+      frameWidth{texture->GetWidth() / static_cast<float>(cols)},
       frameHeight{texture->GetHeight() / static_cast<float>(rows)}, position{position} {}
 
 Sprite::~Sprite() {

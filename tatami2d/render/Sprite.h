@@ -50,7 +50,8 @@ private:
     std::string imagePath;
     int cols;
     int rows;
-    int nrOfFrames;
+    // Recorded with the sheet's shape; GetNrOfFrames multiplies cols and rows at each call.
+    [[maybe_unused]] int nrOfFrames;
     int currentFrame;
     float frameWidth;
     float frameHeight;

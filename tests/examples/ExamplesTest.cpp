@@ -93,9 +93,9 @@ struct ExampleSession {
         fs::current_path(fs::path{EXAMPLES_BINARY_DIR} / folder);
         core.emplace(kWindow);
     }
-    // Core leaves the mixer's device to SDL_Quit, after which SDL_mixer still counts it open
-    // and a later Core in this process would get no device of its own.
     ~ExampleSession() {
+        // Core leaves the mixer's device to SDL_Quit, after which SDL_mixer still counts it
+        // open and a later Core in this process would get no device of its own.
         Mix_CloseAudio();
     }
 
