@@ -10,6 +10,7 @@
 #include "tatami2d/app/QuitRequest.h"
 #include "tatami2d/app/VideoDriver.h"
 #include "tatami2d/app/WindowLayout.h"
+#include "tatami2d/render/CurrentColor.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <iostream>
@@ -127,6 +128,8 @@ void Core::Initialize() {
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // A new context draws in white, whatever an earlier one was left with.
+    RememberCurrentColor(ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f});
 
     if ((IMG_Init(IMG_INIT_PNG) & IMG_INIT_PNG) != IMG_INIT_PNG) {
         ReportSdlFailure("Core::Initialize( ), error when calling IMG_Init: ");

@@ -1,5 +1,7 @@
 #include "tatami2d/render/Drawing.h"
 
+#include "tatami2d/render/CurrentColor.h"
+
 #include <cmath>
 
 #include <SDL_opengl.h>
@@ -68,6 +70,7 @@ namespace util2d {
 
 void SetColor(const ColorRGBA& color) {
     glColor4f(color.r, color.g, color.b, color.a);
+    RememberCurrentColor(color);
 }
 
 void DrawPoint(float x, float y, float pointSize) {

@@ -21,13 +21,28 @@ void Sprite::Draw() const {
     if (cols < 1) {
         return;
     }
+    texture->Draw(position, CurrentFrameSource());
+}
+
+void Sprite::Draw(const Placement& placement, const ColorRGBA& tint) const {
+    Draw(placement.ToMatrix(), tint);
+}
+
+void Sprite::Draw(const Matrix2x3& transform, const ColorRGBA& tint) const {
+    if (cols < 1) {
+        return;
+    }
+    texture->Draw(transform, CurrentFrameSource(), tint);
+}
+
+Box2f Sprite::CurrentFrameSource() const {
     const int column = currentFrame % cols;
     const int row = currentFrame / cols;
     const float left = rows == 1 ? static_cast<float>(currentFrame) * frameWidth + 1.0f
                                  : static_cast<float>(column) * frameWidth;
     // The source box's bottom is the lower edge of the frame's row, counted from the top.
     const float bottom = static_cast<float>(row + 1) * frameHeight;
-    texture->Draw(position, Box2f{left, bottom, frameWidth, frameHeight});
+    return Box2f{left, bottom, frameWidth, frameHeight};
 }
 
 } // namespace tatami2d

@@ -1,9 +1,11 @@
+#include "CameraDemo.h"
 #include "GoldenFrame.h"
 #include "HitTestsDemo.h"
 #include "OutlinesDemo.h"
 #include "ShapesDemo.h"
 #include "SoundDemo.h"
 #include "SpritesDemo.h"
+#include "TextDemo.h"
 #include "tatami2d/app/Core.h"
 #include "tatami2d/app/DrawArea.h"
 #include "tatami2d/app/EventDispatch.h"
@@ -145,6 +147,18 @@ TEST(ExampleFinalFrame, SpritesMatchesTheScreenshot) {
 TEST(ExampleFinalFrame, SoundMatchesTheScreenshot) {
     ExpectScreenshot<SoundDemo>(
         "sound", "f0.02 d320,290 u320,290 f0.1 kDown kDown kp d140,290 u140,290 f0.2");
+}
+
+// Scrolled down, zoomed in twice and turned by 15 degrees: the click picks the crate in the
+// middle, and the coin has turned a little more than a quarter of a turn.
+TEST(ExampleFinalFrame, CameraMatchesTheScreenshot) {
+    ExpectScreenshot<CameraDemo>("camera", "f0.1 kDown k= k= kQ f0.5 d301,282 u301,282 f0.5");
+}
+
+// Wrapped two steps narrower; a click in the Cyrillic line puts the caret there, and Left
+// moves it back over a two-byte letter.
+TEST(ExampleFinalFrame, TextMatchesTheScreenshot) {
+    ExpectScreenshot<TextDemo>("text", "f0.1 kDown kDown d150,315 u150,315 kLeft f0.1");
 }
 
 // On SDL's disk driver, which writes the mix to a file at the device's pace: with the music

@@ -9,6 +9,8 @@
 #include "tatami2d/render/HitTests.h"
 #include "tatami2d/render/Sprite.h"
 #include "tatami2d/render/Texture.h"
+#include "tatami2d/render/View.h"
+#include "tools/Palette.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -241,15 +243,25 @@ TEST_F(GameTest, TextsButtonsBoxesAndNumbersShowOnTheBoardAsTheyDoAlone) {
     }
 }
 
-// The framework's curves and polygons too, which the board does not draw.
+// The framework's curves and polygons too, which the board does not draw, and a view with
+// turned and tinted images drawn through it.
 TEST_F(GameTest, SteadyFramesAllocateNothing) {
     ClickIn(1, kInput); // a field being edited, as in play; the numbers are formed every frame
     const Pos2f triangle[]{{0, 0}, {50, 0}, {50, 50}};
+    const Texture sheet{"Resources/green.png"};
+    const Sprite glyph{"Resources/green.png", 16, 1, Pos2f{}};
+    View camera{Pos2f{100, 100}, 400, 200};
+    camera.SetRotation(0.3f);
     std::size_t before = 0;
     for (int frame = 0; frame < 300; ++frame) {
         before = frame == 1 ? HeapAllocationCount() : before; // the driver builds on first use
         game->Update(0.016f);
+        camera.Apply();
         game->Draw();
+        sheet.Draw(Placement{{50, 50}, {10, 10}, 0.5f, {-2, 1}}, Box2f{}, ColorRGBA{1, 0, 0, 0.5f});
+        glyph.Draw(Matrix2x3::CreateRotationMatrix(30.0f), ColorRGBA{0, 1, 0, 1});
+        camera.WindowToWorld(camera.WorldToWindow(Pos2f{3, 4}));
+        View::ApplyDefault();
         util2d::DrawEllipse(50, 50, 40, 20, 1.0f);
         util2d::FillArc(50, 50, 30, 30, 0.0f, 2.0f);
         util2d::DrawPolygon(triangle, 3, true, 1.0f);

@@ -1,6 +1,7 @@
 #include "tatami2d/render/Sprite.h"
 
 #include "support/GLContextFixture.h"
+#include "support/GLFeedback.h"
 
 #include <cstdio>
 #include <unistd.h>
@@ -43,4 +44,29 @@ TEST_F(SpriteTest, FramesAreCutRowByRowAndFromASingleRowOnePixelToTheRight) {
     }
     Sprite{path, 0, 1, Pos2f{}}.Draw(); // no frames: draws nothing rather than divide by zero
     std::remove(path.c_str());
+}
+
+// A 4 x 2 sheet and a single-row one: turned drawing cuts the frame as the plain draw does and
+// puts it where the placement says, mirrored here, instead of at the sprite's position.
+TEST_F(SpriteTest, PlacedFramesAreCutAsPlainOnes) {
+    Sprite sheet{"examples/sprites/assets/coin.png", 4, 2, Pos2f{500, 200}};
+    Sprite glyphs{"Resources/green.png", 16, 1, Pos2f{500, 200}};
+    sheet.SetCurrentFrame(5);
+    glyphs.SetCurrentFrame(3);
+    for (const Sprite* sprite : {&sheet, &glyphs}) {
+        const auto plain = Feedback([&] { sprite->Draw(); });
+        const auto placed = Feedback([&] {
+            sprite->Draw(Placement{{100, 100}, {}, 0.0f, {-1, 1}}, ColorRGBA{1, 0, 0, 1});
+        });
+        ASSERT_TRUE(plain.size() == 6 && placed.size() == 6);
+        for (std::size_t i = 0; i < plain.size(); ++i) {
+            EXPECT_TRUE(placed[i].s == plain[i].s && placed[i].t == plain[i].t) << i;
+            EXPECT_NEAR(placed[i].x - 100, 500 - plain[i].x, 0.001f) << i;
+            EXPECT_NEAR(placed[i].y - 100, plain[i].y - 200, 0.001f) << i;
+            EXPECT_TRUE(placed[i].r == 1 && placed[i].g == 0) << i;
+        }
+    }
+    EXPECT_EQ(Feedback([&] { sheet.Draw(); })[0].s, 0.25f) << "frame 5: second column";
+    const Sprite noColumns{"examples/sprites/assets/coin.png", 0, 1, Pos2f{}};
+    EXPECT_TRUE(Feedback([&] { noColumns.Draw(Placement{}); }).empty());
 }

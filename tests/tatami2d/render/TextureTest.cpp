@@ -2,6 +2,9 @@
 
 #include "../math/ValueText.h"
 #include "support/GLContextFixture.h"
+#include "support/GLFeedback.h"
+#include "tatami2d/app/Log.h"
+#include "tatami2d/render/Drawing.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <algorithm>
@@ -9,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -65,6 +69,14 @@ bool BoundTextureHolds(SDL_Surface* pSurface) {
     SDL_FreeSurface(pRgba);
     SDL_FreeSurface(pSurface);
     return same;
+}
+
+// 64 x 32 in quarters: red top-left, green top-right, blue bottom-left, white bottom-right.
+TempImage SaveQuarters() {
+    return SaveImage("t.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
+        return SDL_Color{Uint8((x < 32) == (y < 16) ? 255 : 0), Uint8(x < 32 ? 0 : 255),
+                         Uint8(y < 16 ? 0 : 255), 255};
+    });
 }
 
 } // namespace
@@ -166,11 +178,7 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
 }
 
 TEST_F(TextureTest, DrawsUprightUntintedAtItsSizeOrIntoABox) {
-    // Quarters: red top-left, green top-right, blue bottom-left, white bottom-right.
-    TempImage file = SaveImage("q.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
-        return SDL_Color{Uint8((x < 32) == (y < 16) ? 255 : 0), Uint8(x < 32 ? 0 : 255),
-                         Uint8(y < 16 ? 0 : 255), 255};
-    });
+    TempImage file = SaveQuarters();
     const Texture texture{file.path};
     Clear(0, 0, 0);
     glColor4f(0, 1, 0, 0.5f); // must not tint the image
@@ -259,4 +267,128 @@ TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
         EXPECT_EQ(ValueText(taken[0], taken[1], taken[2], given[0], given[1]),
                   shared ? "1 2 3 4 2 " : "2 3 4 6 3 ");
     }
+}
+
+namespace {
+
+// Positions and texture coordinates of the quad (a, b, c, d) one draw sends, fed back as the
+// triangles (a, b, d) and (b, c, d); as many -1 as vertices when that is not one quad.
+std::vector<float> QuadOf(const std::vector<FeedbackVertex>& triangles) {
+    if (triangles.size() != 6) {
+        return std::vector<float>(triangles.size(), -1.0f);
+    }
+    std::vector<float> quad;
+    for (const int i : {0, 1, 4, 2}) {
+        quad.insert(quad.end(), {triangles[i].x, triangles[i].y, triangles[i].s, triangles[i].t});
+    }
+    return quad;
+}
+
+bool NearAll(const std::vector<float>& a, const std::vector<float>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](float x, float y) {
+               return std::abs(x - y) < 0.001f;
+           });
+}
+
+} // namespace
+
+// Corners from the bottom-left one, each with its texture coordinates; the upright draws send
+// the same stream as before. Maps that collapse the image or are not finite send nothing.
+TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
+    const TempImage file = SaveQuarters();
+    const Texture texture{file.path};
+    testing::internal::CaptureStderr();
+    const Texture failed{"Resources/no-such-image.png"};
+    testing::internal::GetCapturedStderr();
+    const Box2f whole{}, tile{0, 32, 32, 32};
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        std::function<void()> draw;
+        std::vector<float> quad;
+    } rows[]{
+        {[&] {
+             texture.Draw(Pos2f{100, 50}, tile);
+         },
+         {100, 50, 0, 1, 100, 82, 0, 0, 132, 82, 0.5f, 0, 132, 50, 0.5f, 1}},
+        {[&] {
+             texture.Draw(Box2f{10, 20, 30, 40}, whole);
+         },
+         {10, 20, 0, 1, 10, 60, 0, 0, 40, 60, 1, 0, 40, 20, 1, 1}},
+        {[&] {
+             texture.Draw(Placement{Pos2f{100, 50}}, whole);
+         },
+         {100, 50, 0, 1, 100, 82, 0, 0, 164, 82, 1, 0, 164, 50, 1, 1}},
+        {[&] {
+             texture.Draw(Placement{{200, 100}, {32, 16}, 1.5707964f, {0.5f, 2}}, whole);
+         },
+         {232, 84, 0, 1, 168, 84, 0, 0, 168, 116, 1, 0, 232, 116, 1, 1}},
+        {[&] {
+             texture.Draw(Placement{{300, 100}, {}, 0.0f, {-1, 2}}, whole);
+         },
+         {300, 100, 0, 1, 300, 164, 0, 0, 236, 164, 1, 0, 236, 100, 1, 1}},
+        {[&] {
+             texture.Draw(Matrix2x3{0.5f, 0, 0, 0.5f, 10, 20}, tile);
+         },
+         {10, 20, 0, 1, 10, 36, 0, 0, 26, 36, 0.5f, 0, 26, 20, 0.5f, 1}},
+        {[&] {
+             texture.Draw(Placement{{10, 10}, {}, 0.0f, {0, 1}}, whole);
+         },
+         {}},
+        {[&] {
+             failed.Draw(Placement{{10, 10}, {}, 0.0f, {1, 0}}, whole);
+         },
+         {}},
+        {[&] {
+             texture.Draw(Placement{{10, 10}, {}, nan}, whole);
+         },
+         {}},
+        {[&] {
+             failed.Draw(Placement{{std::numeric_limits<float>::infinity(), 10}}, whole);
+         },
+         {}},
+        {[&] {
+             texture.Draw(Matrix2x3{1, 0, 0, 1, 0, nan}, whole);
+         },
+         {}},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_TRUE(NearAll(QuadOf(Feedback(rows[i].draw)), rows[i].quad)) << i;
+    }
+}
+
+// Modulate, not add: red texels under a (0.5, 1, 0) tint become dark red, not yellow. A failed
+// texture draws its placeholder turned like the image, and magenta stays in force.
+TEST_F(TextureTest, TintMultipliesTexelsAndTheColourSetStaysInForce) {
+    const TempImage file = SaveQuarters();
+    const Texture texture{file.path};
+    testing::internal::CaptureStderr();
+    const Texture failed{"Resources/no-such-image.png"};
+    testing::internal::GetCapturedStderr();
+    Clear(0, 0, 0);
+    util2d::SetColor(ColorRGBA{0.25f, 0.5f, 0.75f, 1.0f});
+    texture.Draw(Placement{Pos2f{100, 50}}, Box2f{}, ColorRGBA{0.5f, 1, 0, 1});
+    texture.Draw(Placement{Pos2f{200, 50}}, Box2f{}, ColorRGBA{1, 1, 1, 0.5f});
+    GLfloat color[4];
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    EXPECT_EQ(std::vector<float>(color, color + 4), (std::vector<float>{0.25f, 0.5f, 0.75f, 1}));
+    const int expected[][3]{{100, 81, 0x7F0000},
+                            {163, 81, 0x00FF00},
+                            {100, 50, 0},
+                            {163, 50, 0x7FFF00},
+                            {263, 50, 0x7F7F7F}};
+    for (const auto& [x, y, rgb] : expected) {
+        for (const int shift : {0, 8, 16}) { // 127.5 rounds either way
+            EXPECT_NEAR(At(x, y) >> shift & 0xFF, rgb >> shift & 0xFF, 1) << x;
+        }
+    }
+    const auto placeholder = Feedback([&] {
+        failed.Draw(Placement{{50, 60}, {5, 5}, 0.0f, {2, 2}}, Box2f{}, ColorRGBA{0, 1, 0, 1});
+        texture.Draw(Placement{}, Box2f{}, ColorRGBA{0, 1, 0, 1});
+    });
+    ASSERT_EQ(placeholder.size(), 12u);
+    EXPECT_TRUE(NearAll({placeholder[0].x, placeholder[0].y, placeholder[4].x, placeholder[4].y,
+                         placeholder[0].r, placeholder[0].g, placeholder[0].b},
+                        {40, 50, 60, 70, 1, 0, 1}));
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    EXPECT_EQ(std::vector<float>(color, color + 4), (std::vector<float>{1, 0, 1, 1}));
 }
