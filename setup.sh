@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Set-up for Numeral Dojo on Debian 12, from nothing but the base system.
+# Set-up for Numeral Dojo on Debian 12 or 13, from nothing but the base system.
 #   ./setup.sh play   installs what is missing, builds the game and starts it
 #   ./setup.sh test   installs what is missing, builds everything and runs every test
 #   ./setup.sh windows  installs what is missing, cross-builds the game for 64-bit Windows and
@@ -19,7 +19,7 @@ GAME_PACKAGES=(
 )
 TEST_PACKAGES=(
     googletest libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format g++-mingw-w64-x86-64
+    clang libclang-rt-dev clang-format g++-mingw-w64-x86-64 # each release's default clang
     xvfb xauth xdotool imagemagick sox libsox-fmt-all
     desktop-file-utils appstream man-db
     lintian # the Debian package's check against Debian's policy

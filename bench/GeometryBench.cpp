@@ -85,10 +85,10 @@ void PrintAllocationsPerCall() {
     std::printf("  Raycast, miss            %ld\n", AllocationsOf([&] {
                     util2d::Raycast(polygon, Pos2f{-150.0f, 120.0f}, Pos2f{150.0f, 120.0f}, hit);
                 }));
-    std::printf(
-        "  IsOverlapping poly/disc  %ld\n", AllocationsOf([&] {
-            benchmark::DoNotOptimize(util2d::IsOverlapping(polygon, Disc2f{0.0f, 0.0f, 10.0f}));
-        }));
+    const Disc2f disc{0.0f, 0.0f, 10.0f};
+    std::printf("  IsOverlapping poly/disc  %ld\n", AllocationsOf([&] {
+                    benchmark::DoNotOptimize(util2d::IsOverlapping(polygon, disc));
+                }));
     std::printf("  Matrix2x3 array form     %ld\n", AllocationsOf([&] {
                     matrix.Transform(polygon.data(), out.data(), polygon.size());
                 }));

@@ -139,6 +139,18 @@ void BM_LoadSvgFile(benchmark::State& state) {
 BENCHMARK(BM_Baseline_ReadLines)->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadSvgFile)->ArgsProduct({{0, 1, 2, 3}, {1, 4, 16}})->Unit(benchmark::kMillisecond);
 
+// Whether a run ended without a time to report. The benchmark library's newer interface (1.8)
+// replaced a run's `error_occurred` flag with a `skipped` state; whichever member the installed
+// headers declare is read, the first overload winning when both would do.
+template <typename BenchmarkRun>
+auto RunHasNoTime(const BenchmarkRun& run, int) -> decltype(static_cast<bool>(run.skipped)) {
+    return static_cast<bool>(run.skipped);
+}
+template <typename BenchmarkRun>
+bool RunHasNoTime(const BenchmarkRun& run, long) {
+    return run.error_occurred;
+}
+
 // Prints MB/s for each shape and size, each load as a multiple of reading the editor-shaped
 // file of that size, and each load's time as a multiple of the 1 MB load's of its shape. CPU
 // time, so that other processes on the machine do not skew the ratios.
@@ -149,7 +161,7 @@ public:
         for (const Run& run : runs) {
             // With --benchmark_repetitions the median stands for the size.
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if ((run.run_type == Run::RT_Iteration || median) && !run.error_occurred &&
+            if ((run.run_type == Run::RT_Iteration || median) && !RunHasNoTime(run, 0) &&
                 run.iterations > 0) {
                 seconds[run.run_name.str()] =
                     run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);

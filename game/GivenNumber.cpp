@@ -36,9 +36,10 @@ std::pair<NumberBase, NumberBase> FieldBases(NumberBase base) {
 } // namespace
 
 GivenNumber::GivenNumber(NumberBase base, const Pos2f& origin)
-    : base{base}, fontPath{basetext::kFontPath},
-      labelFontSize{basetext::kLabelFontSize}, textColor{basetext::kTextColor}, origin{origin},
-      radixFontSize{basetext::kRadixFontSize}, radixPos{origin.x + 370.0f, origin.y - 50.0f},
+    : base{base}, fontPath{basetext::kFontPath}, labelFontSize{basetext::kLabelFontSize},
+      textColor{basetext::kTextColor}, origin{origin}, radixFontSize{basetext::kRadixFontSize},
+      // The radix and the number's digits are placed from the panel's origin.
+      radixPos{origin.x + 370.0f, origin.y - 50.0f},
       digitsAnchor{origin.x + 340.0f, origin.y - 30.0f}, number{0} {
     const auto [firstBase, secondBase] = FieldBases(base);
     firstField = std::make_unique<InputNumber>(firstBase, Pos2f{origin.x, origin.y - 100.0f});

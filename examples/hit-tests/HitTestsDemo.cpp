@@ -1,9 +1,12 @@
 #include "HitTestsDemo.h"
 
+#include "tatami2d/app/FilePaths.h"
 #include "tatami2d/math/ColorRGBA.h"
 #include "tatami2d/render/Drawing.h"
 #include "tatami2d/render/HitTests.h"
 #include "tatami2d/render/PolygonQueries.h"
+
+#include <string>
 
 using tatami2d::Box2f;
 using tatami2d::ColorRGBA;
@@ -68,9 +71,9 @@ HitTestsDemo::HitTestsDemo(const WindowSpec& windowSpec)
               {"do not overlap", 15, {285.0f, 352.0f}},
               {"Segment: touching counts", 15, {450.0f, 352.0f}},
               {"Polygon, even-odd inside", 15, {455.0f, 18.0f}}};
+    const std::string font = tatami2d::FindFile("assets/Baloo.ttf");
     for (const auto& text : texts) {
-        labels.push_back(
-            {Texture{text.text, "assets/Baloo.ttf", text.size, kText}, text.bottomLeft});
+        labels.push_back({Texture{text.text, font, text.size, kText}, text.bottomLeft});
     }
 }
 

@@ -1,5 +1,6 @@
 #include "OutlinesDemo.h"
 
+#include "tatami2d/app/FilePaths.h"
 #include "tatami2d/math/ColorRGBA.h"
 #include "tatami2d/math/Matrix2x3.h"
 #include "tatami2d/render/Drawing.h"
@@ -42,9 +43,10 @@ const ColorRGBA kWhite{0.95f, 0.95f, 0.95f, 1.0f};
 OutlinesDemo::OutlinesDemo(const WindowSpec& windowSpec)
     : windowWidth{windowSpec.width}, windowHeight{windowSpec.height}, angle{0.0f},
       pointer{windowSpec.width / 2.0f, windowSpec.height / 2.0f},
+      // Nothing is inside or hit before the first update.
       pointerInside{false}, rayEnd{kRaySource}, rayHits{false}, normal{}, bounceEnd{kRaySource} {
     // On failure the loader reports why on stderr and leaves no outline: nothing to hit.
-    SVGParser::GetVerticesFromSvgFile("assets/rock.svg", outlines);
+    SVGParser::GetVerticesFromSvgFile(tatami2d::FindFile("assets/rock.svg"), outlines);
     turned = outlines;
 }
 

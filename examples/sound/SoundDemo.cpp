@@ -1,5 +1,6 @@
 #include "SoundDemo.h"
 
+#include "tatami2d/app/FilePaths.h"
 #include "tatami2d/math/Box2f.h"
 #include "tatami2d/math/ColorRGBA.h"
 #include "tatami2d/math/Disc2f.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 using tatami2d::Box2f;
 using tatami2d::ColorRGBA;
@@ -21,7 +23,11 @@ namespace util2d = tatami2d::util2d;
 
 namespace {
 
-const char* const kFont = "assets/Baloo.ttf";
+// A file of the example's, found beside the program wherever it was started from.
+std::string Asset(const char* name) {
+    return tatami2d::FindFile(std::string{"assets/"} + name);
+}
+
 const Disc2f kPadAreas[]{{140.0f, 290.0f, 70.0f}, {320.0f, 290.0f, 70.0f}, {500.0f, 290.0f, 70.0f}};
 const ColorRGBA kPadColors[]{
     {0.33f, 0.80f, 0.86f, 1.0f}, {0.98f, 0.60f, 0.22f, 1.0f}, {0.70f, 0.48f, 0.95f, 1.0f}};
@@ -42,17 +48,18 @@ ColorRGBA PadColor(const ColorRGBA& color, float flash) {
 } // namespace
 
 SoundDemo::SoundDemo(const WindowSpec& windowSpec)
-    : windowWidth{windowSpec.width},
-      windowHeight{windowSpec.height}, effects{SoundEffect{"assets/blip.wav"},
-                                               SoundEffect{"assets/drum.wav"},
-                                               SoundEffect{"assets/chime.wav"}},
-      names{Texture{"blip", kFont, 22, kText}, Texture{"drum", kFont, 22, kText},
-            Texture{"chime", kFont, 22, kText}},
-      flash{}, music{"assets/music.wav"}, volume{6 * kVolumeStep}, musicPaused{false},
-      labels{Texture{"Sound effects and music", kFont, 30, kText},
-             Texture{"Music", kFont, 22, kText},
+    : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
+      // One effect and one name per pad, in the pads' order.
+      effects{SoundEffect{Asset("blip.wav")}, SoundEffect{Asset("drum.wav")},
+              SoundEffect{Asset("chime.wav")}},
+      names{Texture{"blip", Asset("Baloo.ttf"), 22, kText},
+            Texture{"drum", Asset("Baloo.ttf"), 22, kText},
+            Texture{"chime", Asset("Baloo.ttf"), 22, kText}},
+      flash{}, music{Asset("music.wav")}, volume{6 * kVolumeStep}, musicPaused{false},
+      labels{Texture{"Sound effects and music", Asset("Baloo.ttf"), 30, kText},
+             Texture{"Music", Asset("Baloo.ttf"), 22, kText},
              Texture{"Click a pad. P pauses the music, R resumes it, Up and Down set its volume.",
-                     kFont, 17, kText}} {
+                     Asset("Baloo.ttf"), 17, kText}} {
     SoundStream::SetVolume(volume);
     // A stream that did not load shows as paused: there is nothing to hear.
     musicPaused = !music.Play(true);

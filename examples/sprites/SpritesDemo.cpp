@@ -1,5 +1,6 @@
 #include "SpritesDemo.h"
 
+#include "tatami2d/app/FilePaths.h"
 #include "tatami2d/math/Box2f.h"
 #include "tatami2d/math/ColorRGBA.h"
 #include "tatami2d/render/Drawing.h"
@@ -16,7 +17,11 @@ namespace util2d = tatami2d::util2d;
 
 namespace {
 
-const char* const kFont = "assets/Baloo.ttf";
+// A file of the example's, found beside the program wherever it was started from.
+std::string Asset(const char* name) {
+    return tatami2d::FindFile(std::string{"assets/"} + name);
+}
+
 constexpr int kColumns = 4;
 constexpr int kRows = 2;
 constexpr float kFrameSize = 64.0f;
@@ -43,16 +48,17 @@ Box2f FrameSource(int frame) {
 
 SpritesDemo::SpritesDemo(const WindowSpec& windowSpec)
     : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
-      coin{"assets/coin.png", kColumns, kRows, kCoinAt}, sheet{"assets/coin.png"},
-      framesPerSecond{10}, paused{false}, frameSeconds{0.0f}, status{" ", kFont, 20, kText} {
-    captions.emplace_back("Sprites and text", kFont, 30, kText);
-    captions.emplace_back("Texture, 3 x", kFont, 16, kDim);
-    captions.emplace_back("Sprite", kFont, 16, kDim);
-    captions.emplace_back("The sheet: 4 x 2 frames", kFont, 16, kDim);
-    captions.emplace_back("Space pauses, Up and Down change the speed, Right steps", kFont, 16,
-                          kDim);
+      coin{Asset("coin.png"), kColumns, kRows, kCoinAt}, sheet{Asset("coin.png")},
+      framesPerSecond{10}, paused{false}, frameSeconds{0.0f}, status{" ", Asset("Baloo.ttf"), 20,
+                                                                     kText} {
+    captions.emplace_back("Sprites and text", Asset("Baloo.ttf"), 30, kText);
+    captions.emplace_back("Texture, 3 x", Asset("Baloo.ttf"), 16, kDim);
+    captions.emplace_back("Sprite", Asset("Baloo.ttf"), 16, kDim);
+    captions.emplace_back("The sheet: 4 x 2 frames", Asset("Baloo.ttf"), 16, kDim);
+    captions.emplace_back("Space pauses, Up and Down change the speed, Right steps",
+                          Asset("Baloo.ttf"), 16, kDim);
     for (int frame = 0; frame < kColumns * kRows; ++frame) {
-        frameNumbers.emplace_back(std::to_string(frame), kFont, 14, kDim);
+        frameNumbers.emplace_back(std::to_string(frame), Asset("Baloo.ttf"), 14, kDim);
     }
     ShowStatus();
 }
@@ -99,7 +105,7 @@ void SpritesDemo::NextFrame() {
 void SpritesDemo::ShowStatus() {
     const std::string text = paused ? "Paused on frame " + std::to_string(coin.GetCurrentFrame())
                                     : std::to_string(framesPerSecond) + " frames a second";
-    status = Texture{text, kFont, 20, kText};
+    status = Texture{text, Asset("Baloo.ttf"), 20, kText};
 }
 
 void SpritesDemo::Draw() const {

@@ -2,16 +2,19 @@
 
 #include "tatami2d/app/DrawArea.h"
 #include "tatami2d/app/FramePacer.h"
+#include "tatami2d/app/Gamepads.h"
 #include "tatami2d/app/LogOutput.h"
 #include "tatami2d/app/LoopPass.h"
 #include "tatami2d/app/Platform.h"
+#include "tatami2d/app/QuitRequest.h"
 #include "tatami2d/app/VideoDriver.h"
+#include "tatami2d/app/WindowLayout.h"
+#include "tatami2d/render/CurrentColor.h"
 #include "tatami2d/render/DrawingProfile.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <thread>
 
-#include <GL/glu.h>
 #include <SDL_image.h>
 #include <SDL_mixer.h>
 #include <SDL_opengl.h>
@@ -20,6 +23,24 @@
 namespace tatami2d {
 
 namespace {
+
+// Set by the game, through RequestQuit, from the thread that runs the loop.
+bool quitRequested = false;
+
+// The window's flags beyond SDL_WINDOW_OPENGL.
+Uint32 WindowFlags(const WindowOptions& options) {
+    Uint32 flags = 0;
+    if (options.isResizable) {
+        flags |= SDL_WINDOW_RESIZABLE;
+    }
+    if (options.isFullScreen) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    if (options.isHighDensity) {
+        flags |= SDL_WINDOW_ALLOW_HIGHDPI;
+    }
+    return flags;
+}
 
 void ReportSdlFailure(const char* message) {
     WriteLog({message, SDL_GetError(), "\n"});
@@ -38,9 +59,15 @@ void WaitOutShortPass(SDL_Window* window, FramePacer& pacer) {
 
 } // namespace
 
-Core::Core(const WindowSpec& windowSpec)
+void RequestQuit() {
+    quitRequested = true;
+}
+
+Core::Core(const WindowSpec& windowSpec) : Core{windowSpec, WindowOptions{}} {}
+
+Core::Core(const WindowSpec& windowSpec, const WindowOptions& options)
     : windowSpec{windowSpec}, sdlWindow{nullptr}, glContext{nullptr}, initialized{false},
-      maxElapsedSeconds{0.1f} {
+      maxElapsedSeconds{0.1f}, options{options} {
     Initialize();
 }
 
@@ -69,8 +96,9 @@ void Core::Initialize() {
 
     const int width = static_cast<int>(windowSpec.width);
     const int height = static_cast<int>(windowSpec.height);
-    sdlWindow = SDL_CreateWindow(windowSpec.title.c_str(), SDL_WINDOWPOS_CENTERED,
-                                 SDL_WINDOWPOS_CENTERED, width, height, SDL_WINDOW_OPENGL);
+    sdlWindow =
+        SDL_CreateWindow(windowSpec.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                         width, height, SDL_WINDOW_OPENGL | WindowFlags(options));
     if (sdlWindow == nullptr) {
         ReportSdlFailure("Core::Initialize( ), error when calling SDL_CreateWindow: ");
         return;
@@ -93,17 +121,15 @@ void Core::Initialize() {
         SDL_GL_SetSwapInterval(0);
     }
 
-    // One world unit per pixel, origin at the bottom-left corner, y upwards.
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0.0, windowSpec.width, 0.0, windowSpec.height);
-    glViewport(0, 0, width, height);
-    SetDrawArea({0, 0, width, height, windowSpec.width, windowSpec.height});
-    glMatrixMode(GL_MODELVIEW);
+    // The projection, viewport and draw area; a window of the logical size, as a fixed one
+    // is, shows it unscaled.
+    layout = std::make_unique<WindowLayout>(sdlWindow, windowSpec.width, windowSpec.height);
     glLoadIdentity();
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // A new context draws in white, whatever an earlier one was left with.
+    RememberCurrentColor(ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f});
 
     if ((IMG_Init(IMG_INIT_PNG) & IMG_INIT_PNG) != IMG_INIT_PNG) {
         ReportSdlFailure("Core::Initialize( ), error when calling IMG_Init: ");
@@ -126,6 +152,8 @@ bool Core::IsReadyToRun() const {
         WriteLog({"Core::Run( ), Core not correctly initialized, unable to run the game\n"});
         platform::AwaitKeyAfterFailedStart();
     }
+    // A request left from an earlier run, or made with no loop running, ends nothing.
+    quitRequested = false;
     return initialized;
 }
 
@@ -136,8 +164,8 @@ void Core::BuildSharingLoads(const std::function<void()>& build) const {
     build();
 }
 
-void Core::RunLoop(const detail::GameHandlers& game) const {
-    LoopPass pass{game, sdlWindow, static_cast<int>(windowSpec.height), maxElapsedSeconds};
+void Core::RunLoop(const detail::GameHandlers& game) {
+    LoopPass pass{game, sdlWindow, *layout, quitRequested, maxElapsedSeconds};
     if (platform::HandLoopToBrowser(pass)) {
         return;
     }

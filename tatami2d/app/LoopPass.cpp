@@ -4,22 +4,36 @@
 
 namespace tatami2d {
 
-LoopPass::LoopPass(const detail::GameHandlers& game, SDL_Window* window, int windowHeight,
-                   float maxElapsedSeconds)
-    : game{game}, window{window}, windowHeight{windowHeight}, clock{maxElapsedSeconds} {}
+LoopPass::LoopPass(const detail::GameHandlers& game, SDL_Window* window, WindowLayout& layout,
+                   const bool& quitRequested, float maxElapsedSeconds)
+    : game{game}, window{window}, layout{layout},
+      quitRequested{quitRequested}, clock{maxElapsedSeconds} {
+    if (game.WantsGamepads()) {
+        gamepads.emplace();
+    }
+    if (game.WantsText()) {
+        SDL_StartTextInput();
+    }
+}
 
 bool LoopPass::Run() {
     SDL_Event event{};
     bool quit = false;
     while (SDL_PollEvent(&event) != 0) {
-        if (DispatchEvent(event, game, windowHeight)) {
+        // Laid out before the game hears of anything that follows, the mouse included.
+        layout.Follow(event);
+        if (gamepads && !gamepads->Follow(event)) {
+            continue;
+        }
+        if (DispatchEvent(event, game, layout.Mouse())) {
             quit = true;
         }
     }
-    if (quit) {
+    if (quit || quitRequested) {
         return false;
     }
     game.Update(clock.Tick());
+    layout.ClearBars();
     game.Draw();
     SDL_GL_SwapWindow(window);
     return true;

@@ -1,5 +1,6 @@
 #include "tatami2d/render/Drawing.h"
 
+#include "tatami2d/render/CurrentColor.h"
 #include "tatami2d/render/Primitive.h"
 
 #include <cmath>
@@ -77,6 +78,7 @@ namespace util2d {
 
 void SetColor(const ColorRGBA& color) {
     glColor4f(color.r, color.g, color.b, color.a);
+    RememberCurrentColor(color);
 }
 
 void DrawPoint(float x, float y, float pointSize) {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "tatami2d/math/Box2f.h"
+#include "tatami2d/math/ColorRGBA.h"
+#include "tatami2d/math/Matrix2x3.h"
+#include "tatami2d/math/Placement.h"
 #include "tatami2d/math/Pos2f.h"
 
 #include <memory>
@@ -30,6 +34,15 @@ public:
 
     /// Draws the current frame at its own size, bottom-left at the position.
     void Draw() const;
+    /// Draws the current frame turned, scaled or mirrored and tinted, as Texture draws a
+    /// source box: placed by placement or mapped by transform from its own layout (bottom-left
+    /// corner at (0, 0)), which take the place of the sprite's position.
+    ///@{
+    void Draw(const Placement& placement,
+              const ColorRGBA& tint = ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}) const;
+    void Draw(const Matrix2x3& transform,
+              const ColorRGBA& tint = ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}) const;
+    ///@}
 
     /// The frame Draw shows; set unchecked.
     ///@{
@@ -46,6 +59,9 @@ public:
     void SetPosition(const Pos2f& newPosition) { position = newPosition; }
 
 private:
+    // The current frame's box in the sheet, as Texture takes source boxes.
+    Box2f CurrentFrameSource() const;
+
     std::unique_ptr<Texture> texture;
     std::string imagePath;
     int cols;

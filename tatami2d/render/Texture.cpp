@@ -1,10 +1,13 @@
 #include "tatami2d/render/Texture.h"
 
 #include "tatami2d/app/LogOutput.h"
+#include "tatami2d/render/CurrentColor.h"
 #include "tatami2d/render/DrawingProfile.h"
+#include "tatami2d/render/Font.h"
 #include "tatami2d/render/Primitive.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -25,6 +28,65 @@ constexpr float kTexelNudge = 1.0f / 64.0f;
 bool IsPresent(const Box2f& box) {
     return box.width > kPresenceTolerance && box.height > kPresenceTolerance;
 }
+
+// The part of the image a source box picks, as texture coordinates (t = 0 is the surface's
+// first row, the top of the image, so the image stands upright), and its size in pixels.
+struct Source {
+    float left;
+    float right;
+    float top;
+    float bottom;
+    float width;
+    float height;
+};
+
+// The whole image when srcRect is not present.
+Source SourceOf(const Box2f& srcRect, float imageWidth, float imageHeight) {
+    if (!IsPresent(srcRect)) {
+        return Source{0.0f, 1.0f, 0.0f, 1.0f, imageWidth, imageHeight};
+    }
+    return Source{srcRect.left / imageWidth,
+                  (srcRect.left + srcRect.width) / imageWidth,
+                  (srcRect.bottom - srcRect.height) / imageHeight,
+                  srcRect.bottom / imageHeight,
+                  srcRect.width,
+                  srcRect.height};
+}
+
+// The source's coordinates as the context samples them. In the web subset, an image drawn at
+// its own size from a half-pixel position samples every pixel on a texel's edge, and a
+// browser's rasteriser rounds it to either side: a small step towards the texel on the right
+// and above (t runs downwards) shows the image as if drawn from whole pixels, as the desktop
+// mostly does.
+Source SampledSource(const Box2f& srcRect, float imageWidth, float imageHeight) {
+    Source source = SourceOf(srcRect, imageWidth, imageHeight);
+    if (GetDrawingProfile() == DrawingProfile::WebSubset) {
+        const float acrossX = kTexelNudge / imageWidth;
+        const float acrossY = kTexelNudge / imageHeight;
+        source.left += acrossX;
+        source.right += acrossX;
+        source.top -= acrossY;
+        source.bottom -= acrossY;
+    }
+    return source;
+}
+
+// A map that keeps an image a quad with area and sends OpenGL only finite numbers.
+bool KeepsArea(const Matrix2x3& transform) {
+    for (const float value : {transform.dirX.x, transform.dirX.y, transform.dirY.x,
+                              transform.dirY.y, transform.orig.x, transform.orig.y}) {
+        if (!std::isfinite(value)) {
+            return false;
+        }
+    }
+    return transform.Determinant() != 0.0f;
+}
+
+void SendColor(const ColorRGBA& color) {
+    glColor4f(color.r, color.g, color.b, color.a);
+}
+
+const ColorRGBA kPlaceholderColor{1.0f, 0.0f, 1.0f, 1.0f};
 
 void ReportSdlFailure(const char* message) {
     WriteLog({message, SDL_GetError(), "\n"});
@@ -109,6 +171,11 @@ Texture::Texture(const std::string& text, TTF_Font* pFont, const ColorRGBA& colo
     CreateFromString(text, pFont, color);
 }
 
+Texture::Texture(const std::string& text, const Font& font, const ColorRGBA& color)
+    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+    CreateFromUtf8(text, font, color);
+}
+
 Texture::~Texture() {
     glDeleteTextures(1, &id);
 }
@@ -189,6 +256,31 @@ void Texture::CreateFromString(const std::string& text, TTF_Font* pFont, const C
     }
 }
 
+void Texture::CreateFromUtf8(const std::string& text, const Font& font, const ColorRGBA& color) {
+    creationOk = true;
+    if (!font.IsOpen()) {
+        WriteLog({"Texture::CreateFromUtf8, the font is not open\n"});
+        creationOk = false;
+        return;
+    }
+    if (text.empty()) {
+        // Nothing to show, yet a line's height, as an empty input field still needs.
+        width = 0.0f;
+        height = font.GetHeight();
+        return;
+    }
+    const SDL_Color textColor{ToChannel(color.r), ToChannel(color.g), ToChannel(color.b),
+                              ToChannel(color.a)};
+    SDL_Surface* pSurface = TTF_RenderUTF8_Blended(font.GetHandle(), text.c_str(), textColor);
+    if (pSurface == nullptr) {
+        ReportSdlFailure("Texture::CreateFromUtf8, error when calling TTF_RenderUTF8_Blended: ");
+        creationOk = false;
+        return;
+    }
+    CreateFromSurface(pSurface);
+    SDL_FreeSurface(pSurface);
+}
+
 void Texture::CreateFromSurface(SDL_Surface* pSurface) {
     creationOk = true;
     // The size is taken even when the format is refused below.
@@ -254,60 +346,78 @@ void Texture::Draw(const Box2f& dstRect, const Box2f& srcRect) const {
         return;
     }
 
-    // t = 0 is the surface's first row, the top of the image, so the image stands upright.
-    float textLeft = 0.0f;
-    float textRight = 1.0f;
-    float textTop = 0.0f;
-    float textBottom = 1.0f;
-    float defaultWidth = width;
-    float defaultHeight = height;
-    if (IsPresent(srcRect)) {
-        textLeft = srcRect.left / width;
-        textRight = (srcRect.left + srcRect.width) / width;
-        textTop = (srcRect.bottom - srcRect.height) / height;
-        textBottom = srcRect.bottom / height;
-        defaultWidth = srcRect.width;
-        defaultHeight = srcRect.height;
-    }
-
-    if (GetDrawingProfile() == DrawingProfile::WebSubset) {
-        // An image drawn at its own size from a half-pixel position samples every pixel on a
-        // texel's edge, and a browser's rasteriser rounds it to either side. A small step
-        // towards the texel on the right and above (t runs downwards) shows the image as if
-        // drawn from whole pixels, as the desktop mostly does.
-        const float acrossX = kTexelNudge / width;
-        const float acrossY = kTexelNudge / height;
-        textLeft += acrossX;
-        textRight += acrossX;
-        textTop -= acrossY;
-        textBottom -= acrossY;
-    }
-
+    const Source source = SampledSource(srcRect, width, height);
     const float left = dstRect.left;
     const float bottom = dstRect.bottom;
     const bool dstGiven = IsPresent(dstRect);
-    const float right = left + (dstGiven ? dstRect.width : defaultWidth);
-    const float top = bottom + (dstGiven ? dstRect.height : defaultHeight);
+    const float right = left + (dstGiven ? dstRect.width : source.width);
+    const float top = bottom + (dstGiven ? dstRect.height : source.height);
 
     glBindTexture(GL_TEXTURE_2D, id);
     // Replace mode: the current colour must not tint the image.
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
     glEnable(GL_TEXTURE_2D);
     glBegin(GL_QUADS);
-    glTexCoord2f(textLeft, textBottom);
+    glTexCoord2f(source.left, source.bottom);
     glVertex2f(left, bottom);
-    glTexCoord2f(textLeft, textTop);
+    glTexCoord2f(source.left, source.top);
     glVertex2f(left, top);
-    glTexCoord2f(textRight, textTop);
+    glTexCoord2f(source.right, source.top);
     glVertex2f(right, top);
-    glTexCoord2f(textRight, textBottom);
+    glTexCoord2f(source.right, source.bottom);
     glVertex2f(right, bottom);
     glEnd();
     glDisable(GL_TEXTURE_2D);
 }
 
+void Texture::Draw(const Matrix2x3& transform, const Box2f& srcRect, const ColorRGBA& tint) const {
+    if (!KeepsArea(transform)) {
+        return;
+    }
+    const Source source = SampledSource(srcRect, width, height);
+    // Bottom-left, top-left, top-right, bottom-right: the order of the upright quad.
+    Pos2f corners[4];
+    transform.Transform(Box2f{0.0f, 0.0f, source.width, source.height}, corners);
+
+    if (!creationOk) {
+        // Quads, not the upright placeholder's polygon: every build has them.
+        SendColor(kPlaceholderColor);
+        RememberCurrentColor(kPlaceholderColor);
+        glBegin(GL_QUADS);
+        for (const Pos2f& corner : corners) {
+            glVertex2f(corner.x, corner.y);
+        }
+        glEnd();
+        return;
+    }
+
+    glBindTexture(GL_TEXTURE_2D, id);
+    // Modulate mode: the colour given with the vertices multiplies the texels.
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_TEXTURE_2D);
+    SendColor(tint);
+    glBegin(GL_QUADS);
+    glTexCoord2f(source.left, source.bottom);
+    glVertex2f(corners[0].x, corners[0].y);
+    glTexCoord2f(source.left, source.top);
+    glVertex2f(corners[1].x, corners[1].y);
+    glTexCoord2f(source.right, source.top);
+    glVertex2f(corners[2].x, corners[2].y);
+    glTexCoord2f(source.right, source.bottom);
+    glVertex2f(corners[3].x, corners[3].y);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+    // The tint was only for this quad: later primitives keep the colour the game chose.
+    SendColor(RememberedCurrentColor());
+}
+
+void Texture::Draw(const Placement& placement, const Box2f& srcRect, const ColorRGBA& tint) const {
+    Draw(placement.ToMatrix(), srcRect, tint);
+}
+
 void Texture::DrawFilledRect(const Box2f& dstRect) const {
     glColor4f(1.0f, 0.0f, 1.0f, 1.0f);
+    RememberCurrentColor(kPlaceholderColor);
     Primitive rect = Primitive::Filled(GL_POLYGON);
     rect.Vertex(dstRect.left, dstRect.bottom);
     rect.Vertex(dstRect.left + dstRect.width, dstRect.bottom);

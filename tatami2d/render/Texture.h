@@ -2,6 +2,8 @@
 
 #include "tatami2d/math/Box2f.h"
 #include "tatami2d/math/ColorRGBA.h"
+#include "tatami2d/math/Matrix2x3.h"
+#include "tatami2d/math/Placement.h"
 #include "tatami2d/math/Pos2f.h"
 
 #include <string>
@@ -10,6 +12,8 @@
 #include <SDL_ttf.h>
 
 namespace tatami2d {
+
+class Font;
 
 /// \file
 /// OpenGL textures from image files and from text.
@@ -33,6 +37,11 @@ public:
             const ColorRGBA& color);
     Texture(const std::string& text, TTF_Font* pFont, const ColorRGBA& color);
     ///@}
+    /// One line of UTF-8 text in any script the font has glyphs for, in the colour, as wide
+    /// as font.Measure(text) and as high as font.GetHeight(); line breaks are not honoured
+    /// (Font::Wrap splits a paragraph into lines). An empty text gives a texture of width 0
+    /// that draws nothing; a font that is not open fails, leaving 10 x 10.
+    Texture(const std::string& text, const Font& font, const ColorRGBA& color);
     ~Texture(); ///< Deletes the OpenGL texture, if there is one.
 
     Texture(const Texture&) = delete;
@@ -51,6 +60,18 @@ public:
     /// Draws srcRect (or the whole image) into dstRect; a dstRect with a side of 0.001 or
     /// less takes the source's own size for both sides.
     void Draw(const Box2f& dstRect, const Box2f& srcRect) const;
+    /// Draws srcRect (or the whole image) turned, scaled or mirrored: laid out at its own
+    /// size with its bottom-left corner at (0, 0), mapped into the world by transform, its
+    /// texels multiplied by tint (white keeps them; alpha fades them). A transform that
+    /// collapses the image (determinant 0, as a zero scale gives) or holds a value that is
+    /// not finite draws nothing and calls no OpenGL. Afterwards the current colour is again
+    /// the one util2d::SetColor (or a placeholder) set last; a failed texture draws the
+    /// magenta placeholder in the same place, untinted.
+    void Draw(const Matrix2x3& transform, const Box2f& srcRect,
+              const ColorRGBA& tint = ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}) const;
+    /// The same, placed by position, origin, rotation and scale.
+    void Draw(const Placement& placement, const Box2f& srcRect,
+              const ColorRGBA& tint = ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}) const;
 
     /// The image's size in pixels (10 x 10 after most failures).
     ///@{
@@ -64,6 +85,7 @@ private:
     void CreateFromString(const std::string& text, const std::string& fontPath, int ptSize,
                           const ColorRGBA& color);
     void CreateFromString(const std::string& text, TTF_Font* pFont, const ColorRGBA& color);
+    void CreateFromUtf8(const std::string& text, const Font& font, const ColorRGBA& color);
     void CreateFromSurface(SDL_Surface* pSurface);
     void DrawFilledRect(const Box2f& dstRect) const;
 

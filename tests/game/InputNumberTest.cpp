@@ -151,7 +151,9 @@ void __wrap_glDeleteTextures(GLsizei n, const GLuint* names) {
 TEST_F(InputNumberTest, APanelReleasesItsTexturesInOrder) {
     made.clear();
     freed.clear();
-    { const GivenNumber panel{NumberBase::Decimal, kOrigin}; }
+    {
+        const GivenNumber panel{NumberBase::Decimal, kOrigin}; // released at the brace below
+    }
     std::swap(made.at(6), made.at(7));
     std::swap(made.at(14), made.at(15));
     EXPECT_EQ(freed, made);

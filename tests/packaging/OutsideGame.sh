@@ -12,11 +12,13 @@ trap 'rm -rf "$scratch"' EXIT
 cmake --install "$1" --prefix "$scratch/prefix" --component Development >/dev/null
 include="$scratch/prefix/include/tatami2d"
 # The library's workings: the platform layer, the video driver probe, the main loop's parts,
-# the texture loads' sharing and the writing of messages. Named here, not taken from the
-# build, so that declaring one of them public fails this test.
+# the window's layout, the gamepads, the texture loads' sharing, the remembered colour and the
+# writing of messages. Named here, not taken from the build, so that declaring one of them
+# public fails this test.
 private=(app/Platform.h app/VideoDriver.h app/EventDispatch.h app/FrameClock.h app/FramePacer.h
-    app/LogOutput.h app/LoopPass.h app/DrawArea.h render/TextureLoadScope.h render/DrawingProfile.h
-    render/Primitive.h)
+    app/LogOutput.h app/LoopPass.h app/DrawArea.h app/DrawAreaFit.h app/MouseMapping.h
+    app/WindowLayout.h app/Gamepads.h render/CurrentColor.h render/DrawingProfile.h
+    render/Primitive.h render/TextureLoadScope.h)
 for header in "${private[@]}"; do
     [[ ! -e "$include/$header" ]] || { echo "private header installed: $header" >&2; exit 1; }
 done

@@ -1,15 +1,21 @@
 #include "tatami2d/app/Core.h"
 
-#include "tatami2d/app/Heap.h"
+#include "../math/ValueText.h"
+#include "tatami2d/app/DrawArea.h"
+#include "tatami2d/app/Log.h"
 #include "tatami2d/app/VideoDriver.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <iostream>
-#include <malloc.h>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <time.h>
 #include <vector>
 
 #include <SDL_image.h>
@@ -28,8 +34,9 @@ std::string calls;          // what the loop did, in order
 std::vector<float> elapsed; // what each Update was given
 
 // A game that notes what the loop hands it, and whether the textures it makes can share their
-// loads. It stalls in its first frame, asks to quit in its second, and throws where a loop
+// loads. It stalls in its first frame, asks to quit in frame quitFrame, and throws where a loop
 // would run on past the quit.
+std::size_t quitFrame = 2;
 struct Recorder {
     explicit Recorder(const WindowSpec& spec) {
         calls += "new " + spec.title + (TextureLoadScope::Live() ? " sharing loads|" : "|");
@@ -48,7 +55,7 @@ struct Recorder {
     void Update(float seconds) {
         calls += TextureLoadScope::Live() ? "update still sharing|" : "update|";
         elapsed.push_back(seconds);
-        if (elapsed.size() > 2) {
+        if (elapsed.size() > quitFrame) {
             throw std::runtime_error("the loop ran past the quit");
         }
     }
@@ -56,27 +63,70 @@ struct Recorder {
         calls += "draw|";
         if (elapsed.size() == 1) {
             SDL_Delay(150);
-            return;
         }
-        SDL_Event quit{SDL_QUIT}, key{SDL_KEYDOWN};
-        SDL_PushEvent(&quit);
-        SDL_PushEvent(&key);
+        if (elapsed.size() == quitFrame) {
+            SDL_Event quit{SDL_QUIT}, key{SDL_KEYDOWN};
+            SDL_PushEvent(&quit);
+            SDL_PushEvent(&key);
+        }
     }
 };
 
 } // namespace
 
-// The loop's swaps and its pacing queries, noted among the game's calls.
+// The library calls that start the core, each of which can be made to fail once (`failing`
+// names it), and the loop's swaps, pacing queries and waits, noted among the game's calls.
+std::string failing;
+int displayRate = 0;                 // the refresh rate SDL reports; 0: its own, -1: none
+std::vector<std::int64_t> waitsInUs; // what the loop asked to sleep
 extern "C" {
+#define NOTED(result, name, params, args, noteArgs, failure)                                       \
+    result __real_##name params;                                                                   \
+    result __wrap_##name params {                                                                  \
+        calls += std::string{#name} + noteArgs + "|";                                              \
+        if (failing == #name) {                                                                    \
+            SDL_SetError("%s refused", #name);                                                     \
+            return failure;                                                                        \
+        }                                                                                          \
+        return __real_##name args;                                                                 \
+    }
+NOTED(int, SDL_Init, (Uint32 flags), (flags), "", -1)
+NOTED(SDL_Window*, SDL_CreateWindow, (const char* t, int x, int y, int w, int h, Uint32 f),
+      (t, x, y, w, h, f), " " + std::to_string(w) + "x" + std::to_string(h), nullptr)
+NOTED(SDL_GLContext, SDL_GL_CreateContext, (SDL_Window * w), (w), "", nullptr)
+NOTED(int, SDL_GL_SetSwapInterval, (int interval), (interval), " " + std::to_string(interval), -1)
+NOTED(int, IMG_Init, (int flags), (flags), "", 0)
+NOTED(int, TTF_Init, (), (), "", -1)
+NOTED(int, Mix_OpenAudio, (int rate, Uint16 format, int channels, int chunk),
+      (rate, format, channels, chunk), " chunks of " + std::to_string(chunk), -1)
+NOTED(void, SDL_GL_DeleteContext, (SDL_GLContext c), (c), "", )
+NOTED(void, SDL_DestroyWindow, (SDL_Window * w), (w), "", )
+NOTED(void, Mix_Quit, (), (), "", )
+NOTED(void, TTF_Quit, (), (), "", )
+NOTED(void, IMG_Quit, (), (), "", )
+NOTED(void, SDL_Quit, (), (), "", )
+#undef NOTED
+// Whether the video driver was asked for: "SDL_GetHint" makes it seem not.
+const char* __real_SDL_GetHint(const char* name);
+const char* __wrap_SDL_GetHint(const char* name) {
+    return failing == "SDL_GetHint" ? nullptr : __real_SDL_GetHint(name);
+}
 void __real_SDL_GL_SwapWindow(SDL_Window* window);
-int __real_SDL_GetCurrentDisplayMode(int display, SDL_DisplayMode* mode);
 void __wrap_SDL_GL_SwapWindow(SDL_Window* window) {
     calls += "swap|";
     __real_SDL_GL_SwapWindow(window);
 }
+int __real_SDL_GetCurrentDisplayMode(int display, SDL_DisplayMode* mode);
 int __wrap_SDL_GetCurrentDisplayMode(int display, SDL_DisplayMode* mode) {
     calls += "pace|";
-    return __real_SDL_GetCurrentDisplayMode(display, mode);
+    const int result = __real_SDL_GetCurrentDisplayMode(display, mode);
+    mode->refresh_rate = displayRate != 0 ? std::abs(displayRate) : mode->refresh_rate;
+    return displayRate < 0 ? -1 : result; // a failed query's rate is not to be trusted
+}
+int __real_nanosleep(const timespec* request, timespec* remaining);
+int __wrap_nanosleep(const timespec* request, timespec* remaining) {
+    waitsInUs.push_back(request->tv_sec * 1000000 + request->tv_nsec / 1000);
+    return __real_nanosleep(request, remaining);
 }
 // The framework's changes to the C library's heap settings.
 int __real_mallopt(int param, int value);
@@ -102,10 +152,16 @@ TEST(Core, StartsEverythingWithAPixelProjectionFromTheFloatSizeAndStopsItAgain) 
             EXPECT_EQ((std::vector<int>{major, minor, SDL_GL_GetSwapInterval(), rate, format,
                                         channels, matrixMode}),
                       (std::vector<int>{2, 1, vsync, 44100, AUDIO_S16LSB, 2, GL_MODELVIEW}));
-            // x = 1350.9 maps to the right edge.
+            // The window's corners (0, 0) and (1350.9, 345) map to the corners of the view.
             std::array<GLfloat, 16> m{};
             glGetFloatv(GL_PROJECTION_MATRIX, m.data());
-            EXPECT_FLOAT_EQ(m[0] * 1350.9f + m[12], 1.0f);
+            EXPECT_EQ(
+                ValueText(Pos2f{m[12], m[13]}, Pos2f{m[0] * 1350.9f + m[12], m[5] * 345 + m[13]}),
+                "-1,-1 1,1 ");
+            const DrawArea area = GetDrawArea();
+            EXPECT_EQ(ValueText(area.left, area.bottom, area.width, area.height, area.logicalWidth,
+                                area.logicalHeight),
+                      "0 0 1350 345 1350.9 345 ");
         }
         EXPECT_EQ(SDL_WasInit(0) + TTF_WasInit() + IMG_Init(0), 0u) << "all shut down";
     }
@@ -134,44 +190,80 @@ TEST(Core, RunDeliversEveryEventFlippedToYUpThenUpdatesDrawsSwapsAndPacesUntilQu
     EXPECT_EQ(elapsed[1], 0.1f) << "a stall reaches the game as at most 0.1 s";
 }
 
-// The heap is the program's to set: a Core and its game leave it alone unless asked.
-TEST(Core, LeavesTheHeapSettingsToTheProgramWhichCanKeepFreedMemory) {
-    calls.clear();
-    elapsed.clear();
-    {
-        Core core{kSpec};
-        ASSERT_TRUE(core.IsInitialized());
-        SDL_Event quit{SDL_QUIT};
-        SDL_PushEvent(&quit);
-        core.Run<Recorder>();
+// Each step that fails is reported with SDL's error and ends the start-up; the core then only
+// reports and waits for one character. A driver that shows nothing counts as a failed SDL_Init
+// unless it was asked for ("SDL_GetHint" hides the request).
+TEST(Core, EachFailingStartUpStepIsReportedAndNoLaterOneRuns) {
+    std::string messages;
+    SetLogSink([&messages](std::string_view message) { messages += message; });
+    const std::string steps = "SDL_Init|SDL_CreateWindow 1350x345|SDL_GL_CreateContext|"
+                              "SDL_GL_SetSwapInterval 1|IMG_Init|TTF_Init|"
+                              "Mix_OpenAudio chunks of 2048|";
+    for (const std::string step :
+         {"SDL_Init", "SDL_GetHint", "SDL_CreateWindow", "SDL_GL_CreateContext",
+          "SDL_GL_SetSwapInterval", "IMG_Init", "TTF_Init", "Mix_OpenAudio"}) {
+        const bool unseen = step == "SDL_GetHint";
+        const std::string call = unseen ? "SDL_Init" : step;
+        failing = step;
+        calls.clear();
+        messages.clear();
+        std::istringstream in{"xy"};
+        {
+            Core core{kSpec};
+            EXPECT_FALSE(core.IsInitialized()) << step;
+            std::streambuf* stdinBuffer = std::cin.rdbuf(in.rdbuf());
+            core.Run<Recorder>();
+            std::cin.rdbuf(stdinBuffer);
+        }
+        failing.clear();
+        // Clean-up releases whatever start-up reached, in the same order.
+        EXPECT_EQ(calls, steps.substr(0, steps.find('|', steps.find(call)) + 1) +
+                             "SDL_GL_DeleteContext|SDL_DestroyWindow|Mix_Quit|TTF_Quit|IMG_Quit|"
+                             "SDL_Quit|");
+        EXPECT_EQ(messages, "Core::Initialize( ), error when calling " + call + ": " +
+                                (unseen ? "no display found (DISPLAY and WAYLAND_DISPLAY lead to "
+                                          "none), and SDL's offscreen video driver would only "
+                                          "draw off screen"
+                                        : step + " refused") +
+                                "\nCore::Run( ), Core not correctly initialized, unable to run "
+                                "the game\n");
+        EXPECT_EQ(in.get(), 'y') << "exactly one character is read";
+        EXPECT_EQ(SDL_WasInit(0) + TTF_WasInit(), 0u) << "what started is shut down";
     }
-    EXPECT_EQ(calls.find("mallopt"), std::string::npos) << calls;
-    calls.clear();
-    RetainFreedHeap();
-    EXPECT_EQ(calls, "mallopt " + std::to_string(M_TRIM_THRESHOLD) + " " +
-                         std::to_string(64 * 1024 * 1024) + "|");
+    SetLogSink(nullptr);
+    failing = "SDL_GL_SetSwapInterval";
+    EXPECT_TRUE(Core(WindowSpec{"Numeral Dojo", 64, 64, false}).IsInitialized())
+        << "without vertical sync a refused interval does not matter";
+    failing.clear();
 }
 
-TEST(Core, FailedStartUpReportsAndRunWaitsForOneCharacter) {
-    SDL_setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
-    testing::internal::CaptureStderr();
-    Core core{kSpec};
-    const std::string initError = testing::internal::GetCapturedStderr();
-    EXPECT_FALSE(core.IsInitialized());
-    EXPECT_EQ(initError.rfind("Core::Initialize( ), error when calling SDL_Init: ", 0), 0u);
-    EXPECT_GT(initError.size(), 50u) << "SDL's error text follows";
-    EXPECT_EQ(initError.back(), '\n');
-
-    std::istringstream in{"xy"};
-    std::streambuf* stdinBuffer = std::cin.rdbuf(in.rdbuf());
-    calls.clear();
-    testing::internal::CaptureStderr();
-    core.Run<Recorder>();
-    std::cin.rdbuf(stdinBuffer);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Core::Run( ), Core not correctly initialized, unable to run the game\n");
-    EXPECT_EQ(in.get(), 'y') << "exactly one character is read";
-    EXPECT_EQ(calls, "") << "no game is made";
+// The offscreen driver returns every swap at once, as some displays do that accept vertical
+// sync: the loop waits out each short pass itself, never beyond the display's refresh interval
+// (60 Hz when SDL cannot tell it), and only with vertical sync on. The heap settings are the
+// program's: the core and its loop leave them alone.
+TEST(Core, WithVerticalSyncTheLoopWaitsOutShortPassesAtTheDisplaysRate) {
+    const struct {
+        bool vsync;
+        int rate;
+        std::int64_t longestWaitUs;
+    } cases[] = {{true, 120, 7500}, {true, -1, 15000}, {false, 120, 0}};
+    quitFrame = 30;
+    for (const auto& [vsync, rate, longestWaitUs] : cases) {
+        displayRate = rate;
+        waitsInUs.clear();
+        elapsed.clear();
+        calls.clear();
+        Core{WindowSpec{"paced", 64, 64, vsync}}.Run<Recorder>();
+        EXPECT_EQ(elapsed.size(), 30u);
+        EXPECT_LT(*std::min_element(elapsed.begin(), elapsed.end()), 0.1f) << "not all clamped";
+        EXPECT_EQ(waitsInUs.empty(), !vsync) << rate;
+        for (const std::int64_t wait : waitsInUs) {
+            EXPECT_LE(wait, longestWaitUs) << rate;
+        }
+        EXPECT_EQ(calls.find("mallopt"), std::string::npos);
+    }
+    displayRate = 0;
+    quitFrame = 2;
 }
 
 TEST(Core, AFallbackDriverThatShowsNothingFailsUnlessAskedFor) {

@@ -14,6 +14,7 @@ TEST(FramePacer, AnEarlyPassIsStretchedAndAPacedOneNeverWaits) {
     // Woken 3 ms late, at 18 ms: the next pass counts from 15 ms, so it waits 3 ms less.
     EXPECT_EQ(pacer.WaitAfterPass(t0 + 25ms, 0), 5ms);
     EXPECT_EQ(pacer.WaitAfterPass(t0 + 32ms, 144), 4250us);
+    EXPECT_EQ(FramePacer{t0}.WaitAfterPass(t0, 1), 900ms) << "once a second is a rate too";
     // A pass that vsync paced comes out near 16.7 ms give or take jitter: waiting now would
     // push the next swap past a refresh and halve the frame rate.
     FramePacer paced{t0};

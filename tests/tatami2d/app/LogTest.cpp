@@ -29,22 +29,17 @@ const std::string kUnsupported =
 
 } // namespace
 
-TEST(Log, ByDefaultEveryMessageReachesStderrUnchanged) {
-    SetLogSink([](std::string_view) {});
-    SetLogSink(nullptr); // an empty sink brings the default back
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(RefuseTwice());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), kBeziers + kUnsupported);
-}
-
-TEST(Log, ASinkGetsEachMessageWholeAndStderrNothing) {
+// By default on stderr, unchanged; to a sink, each whole, and nothing on stderr. An empty sink
+// brings the default back.
+TEST(Log, MessagesReachStderrUnchangedOrASinkWhole) {
     std::vector<std::string> messages;
-    SetLogSink([&messages](std::string_view message) { messages.emplace_back(message); });
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(RefuseTwice());
-    const std::string onStderr = testing::internal::GetCapturedStderr();
-    SetLogSink(nullptr);
-    EXPECT_EQ(onStderr, "");
+    for (const bool sunk : {true, false}) {
+        SetLogSink(sunk ? LogSink{[&](std::string_view message) { messages.emplace_back(message); }}
+                        : nullptr);
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(RefuseTwice());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), sunk ? "" : kBeziers + kUnsupported);
+    }
     EXPECT_EQ(messages, (std::vector<std::string>{kBeziers, kUnsupported}));
 }
 

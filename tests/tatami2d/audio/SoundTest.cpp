@@ -102,6 +102,8 @@ TEST_F(Sound, EffectsPlayLoopsPlusOneTimesAtTheirVolumeOnFreeChannels) {
     EXPECT_EQ(Mix_Paused(-1), 0);
     SoundEffect::StopAll();
     EXPECT_EQ(Mix_Playing(-1), 0);
+    ASSERT_TRUE(SoundEffect{beepPath}.Play(-1));
+    EXPECT_EQ(Mix_Playing(-1), 0) << "an effect stops as it goes";
 }
 
 TEST_F(Sound, MusicPlaysOnceOrUntilStoppedAndPausesResumesAndKeepsItsVolume) {
@@ -122,4 +124,6 @@ TEST_F(Sound, MusicPlaysOnceOrUntilStoppedAndPausesResumesAndKeepsItsVolume) {
     EXPECT_EQ(SoundStream::GetVolume(), MIX_MAX_VOLUME) << "the mixer's upper limit";
     SoundStream::Stop();
     EXPECT_FALSE(SoundStream::IsPlaying());
+    ASSERT_TRUE(SoundStream{beepPath}.Play(true));
+    EXPECT_FALSE(SoundStream::IsPlaying()) << "music stops as it goes";
 }

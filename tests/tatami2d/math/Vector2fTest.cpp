@@ -5,6 +5,7 @@
 #include "tatami2d/math/ColorRGBA.h"
 #include "tatami2d/math/Disc2f.h"
 #include "tatami2d/math/Oval2f.h"
+#include "tatami2d/render/HitInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,9 @@ TEST(Records, DefaultsAreZeroExceptTheOpacityOfBlack) {
     const ColorRGBA c;
     const Disc2f d;
     const Oval2f o;
+    const HitInfo h;
     EXPECT_EQ(ValueText(b.left, b.bottom, b.width, b.height, c.r, c.g, c.b, c.a, d.center, d.radius,
-                        o.center, o.radiusX, o.radiusY, Pos2f{}),
-              "0 0 0 0 0 0 0 1 0,0 0 0,0 0 0 0,0 ");
+                        o.center, o.radiusX, o.radiusY, Pos2f{}, h.lambda, h.intersectPoint,
+                        h.normal),
+              "0 0 0 0 0 0 0 1 0,0 0 0,0 0 0 0,0 0 0,0 0,0 ");
 }

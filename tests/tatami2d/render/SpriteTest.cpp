@@ -1,6 +1,12 @@
 #include "tatami2d/render/Sprite.h"
 
 #include "support/GLContextFixture.h"
+#include "support/GLFeedback.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+#include <SDL_image.h>
 
 using namespace tatami2d;
 
@@ -8,16 +14,59 @@ using SpriteTest = GLContextFixture;
 
 // Where frames are cut from a sheet shows in the game's glyph rows (a single row, read one pixel
 // to the right) and in the sprites example's frame (a 4 x 2 sheet).
-TEST_F(SpriteTest, FailedSheetSplitsItsTenByTenPlaceholder) {
-    testing::internal::CaptureStderr();
-    const Sprite sprite{"Resources/no-such-sheet.png", 16, 1, Pos2f{30, 40}};
-    const Sprite noColumns{"Resources/no-such-sheet.png", 0, 1, Pos2f{30, 40}};
-    const Sprite column{"Resources/no-such-sheet.png", 1, 2, Pos2f{30, 40}};
-    testing::internal::GetCapturedStderr();
-    Clear(0, 0, 0);
-    noColumns.Draw(); // has no frames, so draws nothing rather than divide by zero
-    column.Draw();    // one column is enough: a frame is 10 x 5 of the placeholder
-    EXPECT_EQ(ReadPixel(39, 44).r + ReadPixel(40, 44).r + ReadPixel(39, 45).r, 255);
-    EXPECT_EQ(sprite.GetFrameWidth(), 0.625f);
-    EXPECT_EQ(sprite.GetFrameHeight(), 10.0f);
+TEST_F(SpriteTest, FramesAreCutRowByRowAndFromASingleRowOnePixelToTheRight) {
+    // A 40 x 20 sheet whose pixel (x, y), y down from the top row, is red 6 x and green 12 y.
+    SDL_Surface* pSheet = SDL_CreateRGBSurfaceWithFormat(0, 40, 20, 32, SDL_PIXELFORMAT_RGBA32);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            static_cast<Uint32*>(pSheet->pixels)[y * 40 + x] =
+                SDL_MapRGBA(pSheet->format, Uint8(6 * x), Uint8(12 * y), 0, 255);
+        }
+    }
+    const std::string path = testing::TempDir() + "sheet-" + std::to_string(getpid()) + ".png";
+    IMG_SavePNG(pSheet, path.c_str());
+    SDL_FreeSurface(pSheet);
+    // Columns, rows, frame, and the frame's top-left pixel in the sheet.
+    const int cases[][5]{{4, 1, 2, 21, 0}, {4, 2, 5, 10, 10}, {2, 2, 2, 0, 10}, {1, 2, 1, 0, 10}};
+    for (const auto& [cols, rows, frame, left, top] : cases) {
+        Sprite sprite{path, cols, rows, Pos2f{100, 100}};
+        EXPECT_EQ(sprite.GetNrOfFrames(), cols * rows);
+        EXPECT_EQ(sprite.GetCurrentFrame(), 0);
+        sprite.SetCurrentFrame(frame);
+        Clear(0, 0, 0);
+        sprite.Draw();
+        const int w = 40 / cols, h = 20 / rows;
+        const Pixel topLeft = ReadPixel(100, 100 + h - 1), bottomRight = ReadPixel(99 + w, 100);
+        EXPECT_EQ((std::vector{topLeft.r, topLeft.g, bottomRight.r, bottomRight.g}),
+                  (std::vector<Uint8>{Uint8(6 * left), Uint8(12 * top), Uint8(6 * (left + w - 1)),
+                                      Uint8(12 * (top + h - 1))}))
+            << cols << " x " << rows << ", frame " << frame;
+    }
+    Sprite{path, 0, 1, Pos2f{}}.Draw(); // no frames: draws nothing rather than divide by zero
+    std::remove(path.c_str());
+}
+
+// A 4 x 2 sheet and a single-row one: turned drawing cuts the frame as the plain draw does and
+// puts it where the placement says, mirrored here, instead of at the sprite's position.
+TEST_F(SpriteTest, PlacedFramesAreCutAsPlainOnes) {
+    Sprite sheet{"examples/sprites/assets/coin.png", 4, 2, Pos2f{500, 200}};
+    Sprite glyphs{"Resources/green.png", 16, 1, Pos2f{500, 200}};
+    sheet.SetCurrentFrame(5);
+    glyphs.SetCurrentFrame(3);
+    for (const Sprite* sprite : {&sheet, &glyphs}) {
+        const auto plain = Feedback([&] { sprite->Draw(); });
+        const auto placed = Feedback([&] {
+            sprite->Draw(Placement{{100, 100}, {}, 0.0f, {-1, 1}}, ColorRGBA{1, 0, 0, 1});
+        });
+        ASSERT_TRUE(plain.size() == 6 && placed.size() == 6);
+        for (std::size_t i = 0; i < plain.size(); ++i) {
+            EXPECT_TRUE(placed[i].s == plain[i].s && placed[i].t == plain[i].t) << i;
+            EXPECT_NEAR(placed[i].x - 100, 500 - plain[i].x, 0.001f) << i;
+            EXPECT_NEAR(placed[i].y - 100, plain[i].y - 200, 0.001f) << i;
+            EXPECT_TRUE(placed[i].r == 1 && placed[i].g == 0) << i;
+        }
+    }
+    EXPECT_EQ(Feedback([&] { sheet.Draw(); })[0].s, 0.25f) << "frame 5: second column";
+    const Sprite noColumns{"examples/sprites/assets/coin.png", 0, 1, Pos2f{}};
+    EXPECT_TRUE(Feedback([&] { noColumns.Draw(Placement{}); }).empty());
 }

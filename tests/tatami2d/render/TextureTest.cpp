@@ -1,17 +1,22 @@
 #include "tatami2d/render/Texture.h"
 
+#include "../math/ValueText.h"
 #include "support/GLContextFixture.h"
+#include "support/GLFeedback.h"
 #include "tatami2d/app/Log.h"
+#include "tatami2d/render/Drawing.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <functional>
+#include <limits>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -66,6 +71,14 @@ bool BoundTextureHolds(SDL_Surface* pSurface) {
     return same;
 }
 
+// 64 x 32 in quarters: red top-left, green top-right, blue bottom-left, white bottom-right.
+TempImage SaveQuarters() {
+    return SaveImage("t.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
+        return SDL_Color{Uint8((x < 32) == (y < 16) ? 255 : 0), Uint8(x < 32 ? 0 : 255),
+                         Uint8(y < 16 ? 0 : 255), 255};
+    });
+}
+
 } // namespace
 
 struct TextureTest : GLContextFixture {
@@ -82,31 +95,40 @@ struct TextureTest : GLContextFixture {
     }
 };
 
+// The same failures whether or not the textures share their loads: a failed load is not kept.
 TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
     const auto none = [](int, int) { return SDL_Color{}; };
     TempImage indexedFile = SaveImage("p.png", 5, 3, SDL_PIXELFORMAT_INDEX8, none);
     TempImage goodFile = SaveImage("g.png", 1, 1, SDL_PIXELFORMAT_RGBA32, none);
     const Texture good{goodFile.path}; // holds OpenGL's first name, which no failure may delete
-    testing::internal::CaptureStderr();
-    {
+    for (const bool shared : {false, true}) {
+        std::optional<TextureLoadScope> loads;
+        if (shared) {
+            loads.emplace();
+        }
+        testing::internal::CaptureStderr();
+        const Texture fine{goodFile.path}; // reports nothing
         const Texture missing{"Resources/no-such-image.png"};
         const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
         const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
+        const Texture noText{"", "Resources/Baloo.ttf", 20, ColorRGBA{}};
         const Texture indexed{indexedFile.path};
         const std::string errors = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(std::regex_match(
-            errors, std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
-                               "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
-                               "Texture::CreateFromString, invalid TTF_Font pointer\n"
-                               "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
-                               "Use 32 bit or 24 bit images\\.\n"}))
+            errors,
+            std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
+                       "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
+                       "Texture::CreateFromString, invalid TTF_Font pointer\n"
+                       "Texture::CreateFromString, error when calling TTF_RenderText_Blended: .+\n"
+                       "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
+                       "Use 32 bit or 24 bit images\\.\n"}))
             << errors;
         EXPECT_FALSE(missing.IsCreationOk() || noFont.IsCreationOk() || nullFont.IsCreationOk() ||
-                     indexed.IsCreationOk());
+                     noText.IsCreationOk() || indexed.IsCreationOk());
         EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
         Clear(0, 0, 0);
-        const Texture* failed[]{&missing, &noFont, &nullFont};
-        for (int x = 100; x <= 300; x += 100) {
+        const Texture* failed[]{&missing, &noFont, &nullFont, &noText};
+        for (int x = 100; x <= 400; x += 100) {
             failed[x / 100 - 1]->Draw(Pos2f{float(x), 50}, Box2f{});
             // Its four corner pixels are magenta, the ones beyond the right and top edges not.
             EXPECT_EQ((std::vector{At(x, 50), At(x, 59), At(x + 9, 50), At(x + 9, 59),
@@ -120,21 +142,6 @@ TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
 
 // Rows of odd-width 3-byte images are padded to 4 bytes, rows of rendered text (4 bytes, blue
 // first) beyond the text.
-TEST_F(TextureTest, AFailedLoadReachesTheProgramsLogSinkInsteadOfStderr) {
-    std::vector<std::string> messages;
-    SetLogSink([&messages](std::string_view message) { messages.emplace_back(message); });
-    testing::internal::CaptureStderr();
-    const Texture missing{"Resources/no-such-image.png"};
-    const std::string sdlError = SDL_GetError();
-    const std::string onStderr = testing::internal::GetCapturedStderr();
-    SetLogSink(nullptr);
-    EXPECT_FALSE(missing.IsCreationOk());
-    EXPECT_EQ(onStderr, "");
-    EXPECT_EQ(messages,
-              std::vector<std::string>{
-                  "Texture::CreateFromImage, error when calling IMG_Load: " + sdlError + "\n"});
-}
-
 TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     const auto paint = [](int x, int y) {
         return SDL_Color{Uint8(x * 30), Uint8(y * 70), Uint8(200 - x), 255};
@@ -149,13 +156,21 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
             EXPECT_TRUE(BoundTextureHolds(IMG_Load(file.path.c_str()))) << name << width;
         }
     }
+    // A channel becomes its value times 255, truncated, in its low 8 bits; beyond the 32-bit
+    // range (and NaN) it becomes 0.
     TTF_Font* font = TTF_OpenFont("Resources/Baloo.ttf", 42);
-    SDL_Surface* pText = TTF_RenderText_Blended(font, "Hexadecimal", SDL_Color{255, 127, 0, 255});
-    const Texture text{"Hexadecimal", font, ColorRGBA{1.0f, 0.5f, 0.0f, 1.0f}};
+    const std::pair<float, Uint8> channels[] = {
+        {1.0f, 255},     {2.0f, 254},        {-0.5f, 129},     {8421504.0f, 128},
+        {8421505.0f, 0}, {-8421504.0f, 128}, {-8421505.0f, 0}, {std::nanf(""), 0}};
+    for (const auto& [red, byte] : channels) {
+        SDL_Surface* pText =
+            TTF_RenderText_Blended(font, "Hexadecimal", SDL_Color{byte, 127, 0, 255});
+        ASSERT_NE(pText->pitch, pText->w * 4) << "the case under test has padded rows";
+        const Texture text{"Hexadecimal", font, ColorRGBA{red, 0.5f, 0.0f, 1.0f}};
+        text.Draw(Pos2f{0, 0}, Box2f{});
+        EXPECT_TRUE(BoundTextureHolds(pText)) << red << ": green's 0.5 gives 127";
+    }
     TTF_CloseFont(font);
-    ASSERT_NE(pText->pitch, pText->w * 4) << "the case under test has padded rows";
-    text.Draw(Pos2f{0, 0}, Box2f{});
-    EXPECT_TRUE(BoundTextureHolds(pText)) << "channels truncate: 0.5 gives 127";
     GLint alignment = 0, rowLength = 0;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     glGetIntegerv(GL_UNPACK_ROW_LENGTH, &rowLength);
@@ -163,11 +178,7 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
 }
 
 TEST_F(TextureTest, DrawsUprightUntintedAtItsSizeOrIntoABox) {
-    // Quarters: red top-left, green top-right, blue bottom-left, white bottom-right.
-    TempImage file = SaveImage("q.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
-        return SDL_Color{Uint8((x < 32) == (y < 16) ? 255 : 0), Uint8(x < 32 ? 0 : 255),
-                         Uint8(y < 16 ? 0 : 255), 255};
-    });
+    TempImage file = SaveQuarters();
     const Texture texture{file.path};
     Clear(0, 0, 0);
     glColor4f(0, 1, 0, 0.5f); // must not tint the image
@@ -206,40 +217,178 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
     EXPECT_FALSE(glIsTexture(name));
 }
 
-// Files vanish while textures are still being made from them: only what the scope kept lets
-// the later textures succeed, and once it ends nothing of it is left.
-TEST_F(TextureTest, ALoadScopeReadsEachFileOnceAndKeepsNothingAfterwards) {
-    TempImage image = SaveImage("s.png", 4, 2, SDL_PIXELFORMAT_RGBA32, [](int, int) {
-        return SDL_Color{0, 0, 255, 255};
-    });
-    const std::string font = image.path + ".ttf";
-    std::filesystem::copy_file("Resources/Baloo.ttf", font);
-    testing::internal::CaptureStderr();
-    {
-        const TextureLoadScope loads;
-        const Texture first{image.path};
-        const Texture firstText{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
-        std::remove(image.path.c_str());
-        std::remove(font.c_str());
-        const Texture second{image.path};
-        const Texture secondText{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
-        const Texture otherSize{"1", font, 21, ColorRGBA{1, 1, 1, 1}};
-        EXPECT_TRUE(second.IsCreationOk() && secondText.IsCreationOk());
-        EXPECT_FALSE(otherSize.IsCreationOk()) << "each size is a font of its own";
-        EXPECT_EQ(second.GetWidth(), 4.0f);
-        EXPECT_EQ(secondText.GetHeight(), firstText.GetHeight());
-        EXPECT_NE(NameOf(first), NameOf(second)) << "each owns its own OpenGL texture";
-        Clear(0, 0, 0);
-        second.Draw(Pos2f{10, 10}, Box2f{});
-        EXPECT_EQ(At(13, 11), 0x0000FF);
+// What the textures take from the libraries and give back (linked with --wrap).
+int taken[3], given[2]; // images loaded, fonts opened, lines rendered; surfaces freed, fonts closed
+extern "C" {
+SDL_Surface* __real_IMG_Load(const char* file);
+TTF_Font* __real_TTF_OpenFont(const char* file, int ptSize);
+SDL_Surface* __real_TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color fg);
+void __real_SDL_FreeSurface(SDL_Surface* surface);
+void __real_TTF_CloseFont(TTF_Font* font);
+SDL_Surface* __wrap_IMG_Load(const char* file) {
+    return ++taken[0], __real_IMG_Load(file);
+}
+TTF_Font* __wrap_TTF_OpenFont(const char* file, int ptSize) {
+    return ++taken[1], __real_TTF_OpenFont(file, ptSize);
+}
+SDL_Surface* __wrap_TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color fg) {
+    return ++taken[2], __real_TTF_RenderText_Blended(font, text, fg);
+}
+void __wrap_SDL_FreeSurface(SDL_Surface* surface) {
+    ++given[0], __real_SDL_FreeSurface(surface);
+}
+void __wrap_TTF_CloseFont(TTF_Font* font) {
+    ++given[1], __real_TTF_CloseFont(font);
+}
+}
+
+// Two textures of each kind, the last two in a font of the caller's: a load scope takes each
+// image, font and line once (but renders in a font it did not open itself), and everything
+// taken is given back, at once or when the scope ends.
+TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
+    TempImage image =
+        SaveImage("l.png", 2, 2, SDL_PIXELFORMAT_RGBA32, [](int, int) { return SDL_Color{}; });
+    for (const bool shared : {false, true}) {
+        std::fill(std::begin(taken), std::end(taken), 0);
+        std::fill(std::begin(given), std::end(given), 0);
+        {
+            std::optional<TextureLoadScope> loads;
+            if (shared) {
+                loads.emplace();
+            }
+            TTF_Font* own = TTF_OpenFont("Resources/Baloo.ttf", 20);
+            for (int i = 0; i < 2; ++i) {
+                const Texture fromFile{image.path};
+                const Texture fromFont{"1", "Resources/Baloo.ttf", 20, ColorRGBA{}};
+                const Texture fromOwnFont{"1", own, ColorRGBA{}};
+            }
+            TTF_CloseFont(own);
+        }
+        EXPECT_EQ(ValueText(taken[0], taken[1], taken[2], given[0], given[1]),
+                  shared ? "1 2 3 4 2 " : "2 3 4 6 3 ");
     }
-    EXPECT_EQ(TextureLoadScope::Live(), nullptr);
-    const Texture afterwards{image.path};
-    const Texture textAfterwards{"1", font, 20, ColorRGBA{1, 1, 1, 1}};
-    EXPECT_FALSE(afterwards.IsCreationOk() || textAfterwards.IsCreationOk());
-    EXPECT_TRUE(std::regex_match(
-        testing::internal::GetCapturedStderr(),
-        std::regex{"Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
-                   "Texture::CreateFromImage, error when calling IMG_Load: .+\n"
-                   "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"}));
+}
+
+namespace {
+
+// Positions and texture coordinates of the quad (a, b, c, d) one draw sends, fed back as the
+// triangles (a, b, d) and (b, c, d); as many -1 as vertices when that is not one quad.
+std::vector<float> QuadOf(const std::vector<FeedbackVertex>& triangles) {
+    if (triangles.size() != 6) {
+        return std::vector<float>(triangles.size(), -1.0f);
+    }
+    std::vector<float> quad;
+    for (const int i : {0, 1, 4, 2}) {
+        quad.insert(quad.end(), {triangles[i].x, triangles[i].y, triangles[i].s, triangles[i].t});
+    }
+    return quad;
+}
+
+bool NearAll(const std::vector<float>& a, const std::vector<float>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](float x, float y) {
+               return std::abs(x - y) < 0.001f;
+           });
+}
+
+} // namespace
+
+// Corners from the bottom-left one, each with its texture coordinates; the upright draws send
+// the same stream as before. Maps that collapse the image or are not finite send nothing.
+TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
+    const TempImage file = SaveQuarters();
+    const Texture texture{file.path};
+    testing::internal::CaptureStderr();
+    const Texture failed{"Resources/no-such-image.png"};
+    testing::internal::GetCapturedStderr();
+    const Box2f whole{}, tile{0, 32, 32, 32};
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        std::function<void()> draw;
+        std::vector<float> quad;
+    } rows[]{
+        {[&] {
+             texture.Draw(Pos2f{100, 50}, tile);
+         },
+         {100, 50, 0, 1, 100, 82, 0, 0, 132, 82, 0.5f, 0, 132, 50, 0.5f, 1}},
+        {[&] {
+             texture.Draw(Box2f{10, 20, 30, 40}, whole);
+         },
+         {10, 20, 0, 1, 10, 60, 0, 0, 40, 60, 1, 0, 40, 20, 1, 1}},
+        {[&] {
+             texture.Draw(Placement{Pos2f{100, 50}}, whole);
+         },
+         {100, 50, 0, 1, 100, 82, 0, 0, 164, 82, 1, 0, 164, 50, 1, 1}},
+        {[&] {
+             texture.Draw(Placement{{200, 100}, {32, 16}, 1.5707964f, {0.5f, 2}}, whole);
+         },
+         {232, 84, 0, 1, 168, 84, 0, 0, 168, 116, 1, 0, 232, 116, 1, 1}},
+        {[&] {
+             texture.Draw(Placement{{300, 100}, {}, 0.0f, {-1, 2}}, whole);
+         },
+         {300, 100, 0, 1, 300, 164, 0, 0, 236, 164, 1, 0, 236, 100, 1, 1}},
+        {[&] {
+             texture.Draw(Matrix2x3{0.5f, 0, 0, 0.5f, 10, 20}, tile);
+         },
+         {10, 20, 0, 1, 10, 36, 0, 0, 26, 36, 0.5f, 0, 26, 20, 0.5f, 1}},
+        {[&] {
+             texture.Draw(Placement{{10, 10}, {}, 0.0f, {0, 1}}, whole);
+         },
+         {}},
+        {[&] {
+             failed.Draw(Placement{{10, 10}, {}, 0.0f, {1, 0}}, whole);
+         },
+         {}},
+        {[&] {
+             texture.Draw(Placement{{10, 10}, {}, nan}, whole);
+         },
+         {}},
+        {[&] {
+             failed.Draw(Placement{{std::numeric_limits<float>::infinity(), 10}}, whole);
+         },
+         {}},
+        {[&] {
+             texture.Draw(Matrix2x3{1, 0, 0, 1, 0, nan}, whole);
+         },
+         {}},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        EXPECT_TRUE(NearAll(QuadOf(Feedback(rows[i].draw)), rows[i].quad)) << i;
+    }
+}
+
+// Modulate, not add: red texels under a (0.5, 1, 0) tint become dark red, not yellow. A failed
+// texture draws its placeholder turned like the image, and magenta stays in force.
+TEST_F(TextureTest, TintMultipliesTexelsAndTheColourSetStaysInForce) {
+    const TempImage file = SaveQuarters();
+    const Texture texture{file.path};
+    testing::internal::CaptureStderr();
+    const Texture failed{"Resources/no-such-image.png"};
+    testing::internal::GetCapturedStderr();
+    Clear(0, 0, 0);
+    util2d::SetColor(ColorRGBA{0.25f, 0.5f, 0.75f, 1.0f});
+    texture.Draw(Placement{Pos2f{100, 50}}, Box2f{}, ColorRGBA{0.5f, 1, 0, 1});
+    texture.Draw(Placement{Pos2f{200, 50}}, Box2f{}, ColorRGBA{1, 1, 1, 0.5f});
+    GLfloat color[4];
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    EXPECT_EQ(std::vector<float>(color, color + 4), (std::vector<float>{0.25f, 0.5f, 0.75f, 1}));
+    const int expected[][3]{{100, 81, 0x7F0000},
+                            {163, 81, 0x00FF00},
+                            {100, 50, 0},
+                            {163, 50, 0x7FFF00},
+                            {263, 50, 0x7F7F7F}};
+    for (const auto& [x, y, rgb] : expected) {
+        for (const int shift : {0, 8, 16}) { // 127.5 rounds either way
+            EXPECT_NEAR(At(x, y) >> shift & 0xFF, rgb >> shift & 0xFF, 1) << x;
+        }
+    }
+    const auto placeholder = Feedback([&] {
+        failed.Draw(Placement{{50, 60}, {5, 5}, 0.0f, {2, 2}}, Box2f{}, ColorRGBA{0, 1, 0, 1});
+        texture.Draw(Placement{}, Box2f{}, ColorRGBA{0, 1, 0, 1});
+    });
+    ASSERT_EQ(placeholder.size(), 12u);
+    EXPECT_TRUE(NearAll({placeholder[0].x, placeholder[0].y, placeholder[4].x, placeholder[4].y,
+                         placeholder[0].r, placeholder[0].g, placeholder[0].b},
+                        {40, 50, 60, 70, 1, 0, 1}));
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    EXPECT_EQ(std::vector<float>(color, color + 4), (std::vector<float>{1, 0, 1, 1}));
 }

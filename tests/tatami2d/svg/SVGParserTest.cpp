@@ -64,6 +64,9 @@ TEST_F(SVG, PathDataGivesStraightSegmentsReportsMissingPartsAndRefusesTheRest) {
         // A close returns the current point to the subpath's start, where a relative move starts.
         {"M 10,10 l 5,0 0,5 z m 1,1 l 1,0", "10,10 15,10 15,15 11,11 12,11 ", ""},
         {"M 1.5.5-2e1,3\n\tm1 1", "1.5,0.5 -20,3 -19,4 ", ""},
+        // Pairs after a move are lines; a line straight after a close starts from the close.
+        {"M 1,1 2,2 z m 5,5 z l 1,0", "1,1 2,2 6,6 7,6 ",
+         "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"},
         {"M 10", "10,0 ", "SVGParser::SkipSvgComma, expected comma or whitespace\n"},
         {"L 10,10", "10,10 ", "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"},
         {"M 0,0 Q 1,1 2,2", "", pathData + "Q is not a supported SVG command"},
@@ -93,17 +96,28 @@ TEST_F(SVG, RemoveSpacesClosesUpEqualsSignsAndTagBrackets) {
     EXPECT_EQ(text, "x='b' <<path d=\"1\"  />>\t=<\t");
 }
 
-TEST_F(SVG, ElementAndAttributeSearchesGiveTheContentAndTheValue) {
-    const std::string text = "<svg a='1'><path d='M 0 0'/><path>x<path/></svg>";
-    std::string content, value;
-    size_t start = 0, end = 0;
-    EXPECT_TRUE(SVGParser::GetElementContent(text, "path", content, start, end) &&
-                SVGParser::GetAttributeValue(text, "a", value));
-    EXPECT_EQ(content + " " + std::to_string(start) + " " + std::to_string(end), "x 34 35");
-    start = 36; // past the last tag
-    EXPECT_FALSE(SVGParser::GetElementContent(text, "path", content, start, end) ||
-                 SVGParser::GetAttributeValue(text, "b", value));
-    EXPECT_EQ(content + " " + std::to_string(start) + " " + value, "x 36 1") << "unchanged";
+// On a miss the content, positions and value keep what they held.
+TEST_F(SVG, ElementAndAttributeSearchesGiveTheContentAndTheValueOrLeaveThemAlone) {
+    const std::string svg = "<svg a='1'><path d='M 0 0'/><path>x<path/></svg>";
+    // Text, where the search starts, and what the element search and attribute a give.
+    const std::tuple<std::string, size_t, std::string, std::string> cases[] = {
+        {svg, 0, "x 34 35", "1"},
+        {svg, 36, "- 36 99", "1"},                   // past the last tag
+        {"<path>x</path> a=\"1'", 0, "- 0 99", "-"}, // a bare tag ends only bare; quotes differ
+        {"<path d=1 a=1", 0, "- 0 99", "-"},         // no end marker, no quotes
+        {"<pat/> b='1'", 0, "- 0 99", "-"},
+    };
+    for (const auto& [text, from, element, value] : cases) {
+        std::string content = "-", attribute = "-";
+        size_t start = from, end = 99;
+        EXPECT_EQ(SVGParser::GetElementContent(text, "path", content, start, end),
+                  element[0] != '-');
+        EXPECT_EQ(SVGParser::GetAttributeValue(text, "a", attribute), value != "-");
+        EXPECT_EQ(content + " " + std::to_string(start) + " " + std::to_string(end) + " " +
+                      attribute,
+                  element + " " + value)
+            << text;
+    }
 }
 
 TEST_F(SVG, FilesGiveEveryPathElementFlippedByTheViewBoxHeight) {
@@ -136,6 +150,16 @@ TEST_F(SVG, FilesGiveEveryPathElementFlippedByTheViewBoxHeight) {
         EXPECT_EQ(messages, "") << content << file;
         EXPECT_EQ(Points(), expected) << content << file;
     }
+    // The file is read in blocks of 64 KiB into one allocation of its size: its last element, in
+    // its last bytes, is read whole whichever way the size falls on a block.
+    for (const size_t size : {65535, 65536, 65537, 720897}) {
+        const std::string last = "<path d=\"M 1 2\"/>";
+        std::string content = root + "<!--";
+        content += std::string(size - content.size() - last.size() - 3, '-') + "-->" + last;
+        outlines.clear();
+        EXPECT_TRUE(Load(content, "", 1 << 20)) << size;
+        EXPECT_EQ(Points(), "1,98 | ") << size;
+    }
 }
 
 TEST_F(SVG, MalformedFilesAreRefusedWithTheirMessagesAndAClearedResult) {
@@ -154,6 +178,8 @@ TEST_F(SVG, MalformedFilesAreRefusedWithTheirMessagesAndAClearedResult) {
         // The file ends inside an element.
         {R"(<svg viewBox="0 0 9 9"><path d="M 0 0"/><path d="M 1 1"><title>cut)",
          svgString + "path element isn't terminated.\n"},
+        {R"(<path d=""/>)", "Empty verticesVector in GetVerticesFromSvgString(..), no vertices "
+                            "found in the path element\n"},
         {R"(<path d="M 0,0 Q 1,1 2,2"/>)",
          "SVGParser::GetVerticesFromPathData, Q is not a supported SVG command" + svgString +
              "error while extracting vertices from the path. \n"},
@@ -180,7 +206,7 @@ TEST_F(SVG, MalformedFilesAreRefusedWithTheirMessagesAndAClearedResult) {
 TEST_F(SVG, WhatCannotBeReadIsRefusedWithoutBlockingAndLeavesTheResultUntouched) {
     const std::string fifo = path + ".fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::string hops = "<svg viewBox=\"0 0 9 9\"><path d=\"M 0 0";
+    std::string hops = "<svg viewBox=\"0 0 9 9\"><path d=\"M 5 5\"/><path d=\"M 0 0";
     while (hops.size() < 800000) {
         hops += " h 1";
     }
@@ -213,5 +239,13 @@ TEST_F(SVG, WhatCannotBeReadIsRefusedWithoutBlockingAndLeavesTheResultUntouched)
         Quietly([&] { return SVGParser::GetVerticesFromSvgString(hops, outlines); }, 1 << 20));
     EXPECT_EQ(messages, "SVGParser::GetVerticesFromSvgString(..), out of memory\n");
     EXPECT_TRUE(outlines.empty());
+    outlines = {{{1, 1}}};
+    EXPECT_FALSE(Quietly(
+        [&] {
+            return SVGParser::GetVerticesFromPathData(hops.substr(hops.rfind('M')), outlines[0]);
+        },
+        1 << 20));
+    EXPECT_EQ(messages, "SVGParser::GetVerticesFromPathData, out of memory\n");
+    EXPECT_EQ(Points(), "1,1 | ") << "as it was";
 }
 #endif

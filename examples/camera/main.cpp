@@ -1,0 +1,12 @@
+#include "CameraDemo.h"
+#include "tatami2d/app/Core.h"
+
+#include <memory>
+
+int main(int /*argc*/, char* /*argv*/[]) {
+    auto core = std::make_unique<tatami2d::Core>(
+        tatami2d::WindowSpec{"Tatami2D: a camera on a large world", 640.0f, 480.0f, true});
+    core->Run<CameraDemo>();
+    core.reset();
+    return 0;
+}

@@ -1,0 +1,12 @@
+#include "GamepadDemo.h"
+#include "tatami2d/app/Core.h"
+
+#include <memory>
+
+int main(int /*argc*/, char* /*argv*/[]) {
+    auto core = std::make_unique<tatami2d::Core>(
+        tatami2d::WindowSpec{"Tatami2D: gamepads and text", 640.0f, 480.0f, true});
+    core->Run<GamepadDemo>();
+    core.reset();
+    return 0;
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "tatami2d/app/Core.h"
+#include "tatami2d/app/DrawArea.h"
+#include "tatami2d/app/DrawAreaFit.h"
+#include "tatami2d/app/QuitRequest.h"
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A game driven through Core's own loop by a script of steps, one a pass, then asked to quit.
+// What a step sends through SDL arrives with the next pass's events.
+
+namespace scripted {
+
+inline std::vector<std::function<void()>> steps;
+inline std::size_t next = 0;
+inline std::function<bool()> holdUntil; // the next step waits while it answers false
+inline float frameSeconds = -1.0f;      // at or above 0: a frame this pass
+inline std::string heard;               // what the game noted, in order
+
+// False when the script is held back.
+inline bool RunStep() {
+    frameSeconds = -1.0f;
+    if (holdUntil && !holdUntil()) {
+        SDL_Delay(5);
+        return false;
+    }
+    holdUntil = nullptr;
+    if (next < steps.size()) {
+        steps[next++]();
+    } else {
+        tatami2d::RequestQuit();
+    }
+    return true;
+}
+
+inline void Note(const char* format, int a = 0, int b = 0) {
+    char line[96];
+    std::snprintf(line, sizeof line, format, a, b);
+    heard += line;
+    heard += "|";
+}
+
+inline void Push(SDL_Event event) {
+    SDL_PushEvent(&event);
+}
+
+inline SDL_Event WindowEvent(Uint8 what) {
+    SDL_Event event{SDL_WINDOWEVENT};
+    event.window.event = what;
+    return event;
+}
+
+inline void Click(int x, int y) {
+    for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        SDL_Event event{type};
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.x = x;
+        event.button.y = y;
+        Push(event);
+    }
+}
+
+// Resizes Core's window; the script goes on 20 passes after the layout has followed.
+inline void Resize(int width, int height) {
+    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), width, height);
+    holdUntil = [width, height, settled = 0]() mutable {
+        int w = 0, h = 0;
+        SDL_GL_GetDrawableSize(SDL_GL_GetCurrentWindow(), &w, &h);
+        const tatami2d::DrawArea a = tatami2d::GetDrawArea();
+        const tatami2d::DrawArea f = tatami2d::FitDrawArea(w, h, a.logicalWidth, a.logicalHeight);
+        const bool there = w == width && h == height && a.left == f.left && a.bottom == f.bottom &&
+                           a.width == f.width && a.height == f.height;
+        settled = there ? settled + 1 : 0;
+        return settled >= 20;
+    };
+}
+
+// Plugs in a virtual gamepad in SDL's standard layout; its device index.
+inline int AttachPad() {
+    return SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
+                                     SDL_CONTROLLER_BUTTON_MAX, 0);
+}
+
+inline SDL_Joystick* PadAt(int device) {
+    return SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(device));
+}
+
+// A step that makes a frame of the given seconds.
+inline std::function<void()> Frame(float seconds) {
+    return [seconds] { frameSeconds = seconds; };
+}
+
+// The handlers every game has; it notes mouse presses.
+struct Game {
+    explicit Game(const tatami2d::WindowSpec&) {}
+    void OnKeyDown(const SDL_KeyboardEvent&) {}
+    void OnKeyUp(const SDL_KeyboardEvent&) {}
+    void OnMouseMotion(const SDL_MouseMotionEvent&) {}
+    void OnMouseDown(const SDL_MouseButtonEvent& e) { Note("down %d,%d", e.x, e.y); }
+    void OnMouseUp(const SDL_MouseButtonEvent&) {}
+    void Update(float) { RunStep(); }
+    void Draw() {}
+};
+
+template <class Game>
+void Play(tatami2d::Core& core, std::vector<std::function<void()>> script) {
+    heard.clear();
+    steps = std::move(script);
+    next = 0;
+    holdUntil = nullptr;
+    core.Run<Game>();
+}
+
+} // namespace scripted

@@ -1,0 +1,71 @@
+#include "tatami2d/app/DrawAreaFit.h"
+#include "tatami2d/app/MouseMapping.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+using namespace tatami2d;
+
+namespace {
+
+std::string Text(const DrawArea& a) {
+    return std::to_string(a.left) + "," + std::to_string(a.bottom) + " " + std::to_string(a.width) +
+           "x" + std::to_string(a.height);
+}
+
+} // namespace
+
+TEST(FitDrawArea, KeepsTheShapeCentredWithBarsAndTheWindowAsOpenedUnscaled) {
+    const struct {
+        int drawableWidth, drawableHeight;
+        float logicalWidth, logicalHeight;
+        const char* expected;
+    } cases[] = {
+        {1350, 345, 1350.9f, 345.9f, "0,0 1350x345"}, // the truncated size: unscaled
+        {1350, 300, 1350.0f, 345.0f, "88,0 1174x300"},
+        {800, 480, 640.0f, 480.0f, "80,0 640x480"},   // wider: bars left and right
+        {480, 600, 640.0f, 480.0f, "0,120 480x360"},  // taller: bars above and below
+        {1280, 720, 640.0f, 480.0f, "160,0 960x720"}, // larger
+        {1280, 960, 640.0f, 480.0f, "0,0 1280x960"},  // twice the density
+        {101, 100, 640.0f, 480.0f, "0,12 101x76"},    // 75.75 rounds up
+        {400, 2, 640.0f, 4000.0f, "199,0 1x2"},       // never thinner than a pixel
+        {641, 481, 640.0f, 480.0f, "0,0 641x481"},    // a pixel more each way scales
+    };
+    for (const auto& c : cases) {
+        const DrawArea area =
+            FitDrawArea(c.drawableWidth, c.drawableHeight, c.logicalWidth, c.logicalHeight);
+        EXPECT_EQ(Text(area), c.expected) << c.drawableWidth << "x" << c.drawableHeight;
+        EXPECT_EQ(area.logicalWidth, c.logicalWidth);
+        EXPECT_EQ(area.logicalHeight, c.logicalHeight);
+    }
+}
+
+// Positions are SDL's (window points, y down); results whole logical pixels, y up.
+TEST(MouseMapping, MapsWindowPointsIntoTheLogicalWindowRoundingDown) {
+    const struct {
+        const char* what;
+        int windowWidth, windowHeight, drawableWidth, drawableHeight;
+        DrawArea area;
+        int x, y, logicalX, logicalY;
+    } cases[] = {
+        {"as opened", 1350, 345, 1350, 345, {0, 0, 1350, 345, 1350.9f, 345.9f}, 0, 0, 0, 345},
+        {"bottom row", 1350, 345, 1350, 345, {0, 0, 1350, 345, 1350.f, 345.f}, 1349, 344, 1349, 1},
+        {"dragged out", 1350, 345, 1350, 345, {0, 0, 1350, 345, 1350.f, 345.f}, -5, 400, -5, -55},
+        {"side bars", 800, 480, 800, 480, {80, 0, 640, 480, 640.f, 480.f}, 240, 240, 160, 240},
+        {"in a bar", 800, 480, 800, 480, {80, 0, 640, 480, 640.f, 480.f}, 79, 0, -1, 480},
+        {"smaller", 480, 600, 480, 600, {0, 120, 480, 360, 640.f, 480.f}, 120, 300, 160, 240},
+        {"rounded down", 480, 600, 480, 600, {0, 120, 480, 360, 640.f, 480.f}, 1, 599, 1, -159},
+        {"dense", 640, 480, 1280, 960, {0, 0, 1280, 960, 640.f, 480.f}, 100, 100, 100, 380},
+        {"larger", 1280, 720, 1280, 720, {160, 0, 960, 720, 640.f, 480.f}, 640, 360, 320, 240},
+        {"dense, bars", 400, 240, 800, 480, {80, 0, 640, 480, 640.f, 480.f}, 240, 120, 400, 240},
+    };
+    for (const auto& c : cases) {
+        const MouseMapping mouse{c.windowWidth, c.windowHeight, c.drawableWidth, c.drawableHeight,
+                                 c.area};
+        std::int32_t x = c.x, y = c.y;
+        mouse.Map(x, y);
+        EXPECT_EQ(x, c.logicalX) << c.what;
+        EXPECT_EQ(y, c.logicalY) << c.what;
+    }
+}
