@@ -5,6 +5,7 @@
 'use strict';
 
 const assert = require('node:assert');
+const fs = require('node:fs');
 const path = require('node:path');
 const {after, before, test} = require('node:test');
 const web = require('./browser.js');
@@ -19,6 +20,8 @@ const kExamples = [
     ['outlines', 'f0.5 m600,100 f0.5 f0.5 m330,275 f0.5 f0.5'],
     ['sprites', 'f0.07 f0.07 f0.07 f0.07 f0.07 kUp f0.1 f0.3 kSpace kRight f0.02'],
     ['sound', 'f0.02 d320,290 u320,290 f0.1 kDown kDown kp d140,290 u140,290 f0.2'],
+    ['camera', 'f0.1 kDown k= k= kQ f0.5 d301,282 u301,282 f0.5'],
+    ['text', 'f0.1 kDown kDown d150,315 u150,315 kLeft f0.1'],
 ];
 const kKeys = {Up: 'ArrowUp', Down: 'ArrowDown', Right: 'ArrowRight', Left: 'ArrowLeft'};
 
@@ -41,7 +44,8 @@ async function play(page, script) {
             }
         } else {
             const name = word.slice(1);
-            await page.keyboard.press(kKeys[name] || name);
+            // A letter's key, as SDL names it, is the unshifted one.
+            await page.keyboard.press(kKeys[name] || (name.length === 1 ? name.toLowerCase() : name));
         }
     }
     return last;
@@ -63,3 +67,18 @@ for (const [name, script] of kExamples) {
                   `${differing.count} pixels differ (${differing.where}); the frame is in ${artifacts}`);
     });
 }
+
+test('the gallery links every example page and screenshot', async () => {
+    const {page, problems} = await web.openPage(session.browser, `${session.origin}/examples/`,
+                                                {stepped: false});
+    const links = await page.$$eval('a[href$=".html"], img', (all) =>
+        all.map((element) => element.href || element.src));
+    const statuses = await page.evaluate((urls) => Promise.all(
+        urls.map((url) => fetch(url).then((response) => response.status))), links);
+    await page.close();
+    assert.deepStrictEqual(problems, []);
+    const examples = fs.readdirSync(path.join(sourceDir, 'examples'))
+        .filter((name) => fs.existsSync(path.join(sourceDir, 'examples', name, 'screenshot.png')));
+    assert.strictEqual(links.length, 2 * examples.length, 'a page and a screenshot each');
+    assert.deepStrictEqual(statuses, links.map(() => 200));
+});
