@@ -4,6 +4,9 @@
 #   ./setup.sh test   installs what is missing, builds everything and runs every test
 #   ./setup.sh windows  installs what is missing, cross-builds the game for 64-bit Windows and
 #                     makes its zip and installer
+#   ./setup.sh web    installs what is missing, builds the game's and the examples' web pages
+#   ./setup.sh serve [port [address]]  serves the web pages (on 127.0.0.1 unless an address is
+#                     given, e.g. 0.0.0.0 for the local network) and prints their address
 #   ./setup.sh web-libs builds SDL2 and its add-ons for the web, prints where they are
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -31,9 +34,12 @@ WINDOWS_PACKAGES=(
     wine64 wine nsis zip unzip googletest xvfb xauth xdotool imagemagick
 )
 
-# The libraries for the web build: Debian's Emscripten (its own SDL ports need a cache that
-# Debian freezes).
-WEB_PACKAGES=(emscripten dpkg-dev debian-archive-keyring ca-certificates)
+# The web build: Debian's Emscripten (its own SDL ports need a cache that Debian freezes) and
+# the libraries from Debian's sources; Python's Markdown writes the learner guide's page.
+WEB_PACKAGES=(emscripten dpkg-dev debian-archive-keyring ca-certificates python3-markdown)
+# Its tests: Debian's Chromium, driven by npm's puppeteer-core (node and npm come with
+# Debian's nodejs and npm unless a node of another origin is there already).
+WEB_TEST_PACKAGES=(chromium)
 
 install_missing() {
     local missing=()
@@ -54,6 +60,11 @@ install_missing() {
     "${sudo[@]}" apt-get update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
         "${missing[@]}"
+}
+
+# node with npm, from Debian unless the machine has them already.
+install_node() {
+    command -v node >/dev/null && command -v npm >/dev/null || install_missing nodejs npm
 }
 
 build() {
@@ -78,8 +89,33 @@ windows() {
     echo "setup.sh: made $(cat build/windows/packaging/windows/made.txt)"
 }
 
+# The game's and the examples' pages, from libraries built once and cached.
+web() {
+    install_missing build-essential cmake pkg-config "${WEB_PACKAGES[@]}"
+    DOJO_CROSS_PREFIX=$(tools/cross/build-libs.sh web)
+    export DOJO_CROSS_PREFIX
+    build web
+    echo "setup.sh: the pages are in build/web/ (the game's is index.html); ./setup.sh serve shows them"
+}
+
+# A plain static server, on this machine alone unless given another address; any web server
+# can serve the same folder.
+serve() {
+    local port=${1:-8000} address=${2:-127.0.0.1}
+    [[ -f build/web/index.html ]] || {
+        echo "setup.sh: no pages yet: run ./setup.sh web first" >&2
+        exit 1
+    }
+    local shown=$address
+    [[ $address == 0.0.0.0 ]] && shown=$(hostname -I 2>/dev/null | cut -d ' ' -f 1)
+    echo "setup.sh: serving build/web/ at http://${shown:-$address}:$port/ (Ctrl+C stops)"
+    exec python3 -m http.server --bind "$address" --directory build/web "$port"
+}
+
 run_tests() {
-    install_missing "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    install_missing "${GAME_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}" \
+        "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
+    install_node
     local jobs
     jobs=$(nproc)
 
@@ -98,18 +134,24 @@ run_tests() {
     echo "== The Windows build under Wine: unit tests, the zip, the installer, the examples =="
     windows
     ctest --preset windows -j "$jobs"
+
+    echo "== The web pages in headless Chromium: the game played, the examples' frames =="
+    web
+    ctest --preset web -j "$jobs"
 }
 
 case "${1:-}" in
 play) play ;;
 test) run_tests ;;
 windows) windows ;;
+web) web ;;
+serve) serve "${2:-}" "${3:-}" ;;
 web-libs)
     install_missing build-essential cmake "${WEB_PACKAGES[@]}"
     tools/cross/build-libs.sh web
     ;;
 *)
-    echo "usage: ./setup.sh play | test | windows | web-libs" >&2
+    echo "usage: ./setup.sh play | test | windows | web | serve [port [address]] | web-libs" >&2
     exit 2
     ;;
 esac

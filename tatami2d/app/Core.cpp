@@ -1,20 +1,18 @@
 #include "tatami2d/app/Core.h"
 
 #include "tatami2d/app/DrawArea.h"
-#include "tatami2d/app/EventDispatch.h"
-#include "tatami2d/app/FrameClock.h"
 #include "tatami2d/app/FramePacer.h"
 #include "tatami2d/app/Gamepads.h"
 #include "tatami2d/app/LogOutput.h"
+#include "tatami2d/app/LoopPass.h"
 #include "tatami2d/app/Platform.h"
 #include "tatami2d/app/QuitRequest.h"
 #include "tatami2d/app/VideoDriver.h"
 #include "tatami2d/app/WindowLayout.h"
 #include "tatami2d/render/CurrentColor.h"
+#include "tatami2d/render/DrawingProfile.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
-#include <iostream>
-#include <optional>
 #include <thread>
 
 #include <SDL_image.h>
@@ -111,6 +109,8 @@ void Core::Initialize() {
         ReportSdlFailure("Core::Initialize( ), error when calling SDL_GL_CreateContext: ");
         return;
     }
+    // A browser's WebGL reports itself as OpenGL ES: the drawing keeps within what it offers.
+    SetDrawingProfile(DrawingProfileFor(reinterpret_cast<const char*>(glGetString(GL_VERSION))));
 
     if (windowSpec.isVSyncOn) {
         if (SDL_GL_SetSwapInterval(1) < 0) {
@@ -150,7 +150,7 @@ void Core::Initialize() {
 bool Core::IsReadyToRun() const {
     if (!initialized) {
         WriteLog({"Core::Run( ), Core not correctly initialized, unable to run the game\n"});
-        std::cin.get();
+        platform::AwaitKeyAfterFailedStart();
     }
     // A request left from an earlier run, or made with no loop running, ends nothing.
     quitRequested = false;
@@ -165,38 +165,14 @@ void Core::BuildSharingLoads(const std::function<void()>& build) const {
 }
 
 void Core::RunLoop(const detail::GameHandlers& game) {
-    std::optional<Gamepads> gamepads;
-    if (game.WantsGamepads()) {
-        gamepads.emplace();
+    LoopPass pass{game, sdlWindow, *layout, quitRequested, maxElapsedSeconds};
+    if (platform::HandLoopToBrowser(pass)) {
+        return;
     }
-    if (game.WantsText()) {
-        SDL_StartTextInput();
-    }
-    FrameClock clock{maxElapsedSeconds};
     FramePacer pacer{FramePacer::Clock::now()};
-    SDL_Event event{};
-    bool quit = false;
-    while (!quit) {
-        while (SDL_PollEvent(&event) != 0) {
-            // Laid out before the game hears of anything that follows, the mouse included.
-            layout->Follow(event);
-            if (gamepads && !gamepads->Follow(event)) {
-                continue;
-            }
-            // Events queued behind a quit are still delivered.
-            if (DispatchEvent(event, game, layout->Mouse())) {
-                quit = true;
-            }
-        }
-        quit = quit || quitRequested;
-        if (!quit) {
-            game.Update(clock.Tick());
-            layout->ClearBars();
-            game.Draw();
-            SDL_GL_SwapWindow(sdlWindow);
-            if (windowSpec.isVSyncOn) {
-                WaitOutShortPass(sdlWindow, pacer);
-            }
+    while (pass.Run()) {
+        if (windowSpec.isVSyncOn) {
+            WaitOutShortPass(sdlWindow, pacer);
         }
     }
 }

@@ -20,7 +20,8 @@ class WindowLayout;
 
 /// Owns the window, its OpenGL context and the media libraries, and runs the main loop
 /// of one game. Start-up failures are logged (see SetLogSink) and leave IsInitialized() false;
-/// Run then only reports and waits for a key on stdin. A video driver that shows nothing
+/// Run then only reports and waits for a key on stdin (in a browser, which has none, the page
+/// shows the messages instead). A video driver that shows nothing
 /// fails the start-up too, unless SDL_VIDEODRIVER asked for it.
 ///
 /// A game is any class with a constructor from const WindowSpec&, the handlers
@@ -86,7 +87,9 @@ public:
     /// and swaps; on the pass that sees the quit, nothing is drawn. With vertical sync on, a pass
     /// that ends early is stretched to 90 % of the display's refresh interval, for displays that
     /// accept vertical sync and then return every swap at once. While the Game is built, the
-    /// textures it makes from the same files share what they decode, open and render.
+    /// textures it makes from the same files share what they decode, open and render. In a
+    /// browser (a build with Emscripten) the page runs the passes instead, one per animation
+    /// frame, and Run never returns: the game lives as long as the page.
     template <class Game>
     void Run();
 

@@ -2,13 +2,16 @@
 
 namespace tatami2d {
 
+class LoopPass;
+
 /// \file
 /// Operating-system facilities around the game.
 
-/// Operating-system facilities around the game: the console window's Close command and
-/// the heap checks. On Windows they call the real console and debug-heap functions;
-/// elsewhere they do nothing: there is no console menu, and leak checking comes from the
-/// sanitizer build.
+/// Operating-system facilities around the game: the console window's Close command, the heap
+/// checks, the wait after a failed start-up and who runs the main loop. On Windows they call
+/// the real console and debug-heap functions; elsewhere the console and heap calls do nothing:
+/// there is no console menu, and leak checking comes from the sanitizer build. In a browser
+/// there is no console at all, and the page's own frames run the loop.
 namespace platform {
 
 /// Terminate on heap corruption and track allocations for a leak check at exit.
@@ -29,6 +32,17 @@ void RetainFreedHeap();
 void DisableConsoleClose();
 void EnableConsoleClose();
 ///@}
+
+/// After a failed start-up, before the program goes on to its end: waits for one character on
+/// standard input, where the messages were written. A page has no standard input: there the
+/// page shows the messages instead, and nothing waits.
+void AwaitKeyAfterFailedStart();
+
+/// In a browser, hands the main loop to the page: pass runs once per animation frame the
+/// browser gives back, until a quit, and this call never returns (the pass, the game it drives
+/// and the caller's locals live on with the page). Elsewhere returns false at once, for the
+/// caller to loop.
+bool HandLoopToBrowser(LoopPass& pass);
 
 } // namespace platform
 

@@ -1,6 +1,7 @@
 #include "tatami2d/render/Drawing.h"
 
 #include "tatami2d/render/CurrentColor.h"
+#include "tatami2d/render/Primitive.h"
 
 #include <cmath>
 
@@ -18,18 +19,19 @@ float CurveStep(float radX, float radY) {
     return radX > radY ? kPi / radX : kPi / radY;
 }
 
-void SendCurveVertex(float centerX, float centerY, float radX, float radY, float angle) {
-    glVertex2f(centerX + radX * std::cos(angle), centerY + radY * std::sin(angle));
+void SendCurveVertex(Primitive& primitive, float centerX, float centerY, float radX, float radY,
+                     float angle) {
+    primitive.Vertex(centerX + radX * std::cos(angle), centerY + radY * std::sin(angle));
 }
 
 // Sends the vertices at fromAngle, fromAngle + step, ... while below tillAngle. Stops as
 // well when adding the step no longer moves the float angle (or gives NaN): the angle only
 // ever grows, so every call ends, however large the radius or far from zero the angles.
-void SendCurve(float centerX, float centerY, float radX, float radY, float fromAngle,
-               float tillAngle, float step) {
+void SendCurve(Primitive& primitive, float centerX, float centerY, float radX, float radY,
+               float fromAngle, float tillAngle, float step) {
     float angle = fromAngle;
     while (angle < tillAngle) {
-        SendCurveVertex(centerX, centerY, radX, radY, angle);
+        SendCurveVertex(primitive, centerX, centerY, radX, radY, angle);
         const float next = angle + step;
         if (!(next > angle)) {
             break;
@@ -38,8 +40,8 @@ void SendCurve(float centerX, float centerY, float radX, float radY, float fromA
     }
 }
 
-void SendRing(float centerX, float centerY, float radX, float radY) {
-    SendCurve(centerX, centerY, radX, radY, 0.0f, kTwoPi, CurveStep(radX, radY));
+void SendRing(Primitive& primitive, float centerX, float centerY, float radX, float radY) {
+    SendCurve(primitive, centerX, centerY, radX, radY, 0.0f, kTwoPi, CurveStep(radX, radY));
 }
 
 bool IsArcDrawable(float radX, float radY, float fromAngle, float tillAngle) {
@@ -48,20 +50,26 @@ bool IsArcDrawable(float radX, float radY, float fromAngle, float tillAngle) {
     return !(fromAngle > tillAngle) && !(largerRadius < 0.0f);
 }
 
-void SendArc(float centerX, float centerY, float radX, float radY, float fromAngle,
-             float tillAngle) {
-    SendCurve(centerX, centerY, radX, radY, fromAngle, tillAngle, CurveStep(radX, radY));
-    SendCurveVertex(centerX, centerY, radX, radY, tillAngle);
+void SendArc(Primitive& primitive, float centerX, float centerY, float radX, float radY,
+             float fromAngle, float tillAngle) {
+    SendCurve(primitive, centerX, centerY, radX, radY, fromAngle, tillAngle, CurveStep(radX, radY));
+    SendCurveVertex(primitive, centerX, centerY, radX, radY, tillAngle);
 }
 
 // The corners counter-clockwise from the bottom-left one, as one primitive.
-void SendRect(GLenum mode, float left, float bottom, float width, float height) {
-    glBegin(mode);
-    glVertex2f(left, bottom);
-    glVertex2f(left + width, bottom);
-    glVertex2f(left + width, bottom + height);
-    glVertex2f(left, bottom + height);
-    glEnd();
+void SendRect(Primitive primitive, float left, float bottom, float width, float height) {
+    primitive.Vertex(left, bottom);
+    primitive.Vertex(left + width, bottom);
+    primitive.Vertex(left + width, bottom + height);
+    primitive.Vertex(left, bottom + height);
+    primitive.End();
+}
+
+void SendVertices(Primitive primitive, const Pos2f* pVertices, std::size_t nrVertices) {
+    for (std::size_t i = 0; i < nrVertices; ++i) {
+        primitive.Vertex(pVertices[i].x, pVertices[i].y);
+    }
+    primitive.End();
 }
 
 } // namespace
@@ -74,10 +82,9 @@ void SetColor(const ColorRGBA& color) {
 }
 
 void DrawPoint(float x, float y, float pointSize) {
-    glPointSize(pointSize);
-    glBegin(GL_POINTS);
-    glVertex2f(x, y);
-    glEnd();
+    Primitive point = Primitive::Points(pointSize);
+    point.Vertex(x, y);
+    point.End();
 }
 
 void DrawPoint(const Pos2f& p, float pointSize) {
@@ -85,20 +92,18 @@ void DrawPoint(const Pos2f& p, float pointSize) {
 }
 
 void DrawPoints(const Pos2f* pVertices, int nrVertices, float pointSize) {
-    glPointSize(pointSize);
-    glBegin(GL_POINTS);
+    Primitive points = Primitive::Points(pointSize);
     for (int i = 0; i < nrVertices; ++i) {
-        glVertex2f(pVertices[i].x, pVertices[i].y);
+        points.Vertex(pVertices[i].x, pVertices[i].y);
     }
-    glEnd();
+    points.End();
 }
 
 void DrawLine(float x1, float y1, float x2, float y2, float lineWidth) {
-    glLineWidth(lineWidth);
-    glBegin(GL_LINES);
-    glVertex2f(x1, y1);
-    glVertex2f(x2, y2);
-    glEnd();
+    Primitive line = Primitive::Lines(GL_LINES, lineWidth);
+    line.Vertex(x1, y1);
+    line.Vertex(x2, y2);
+    line.End();
 }
 
 void DrawLine(const Pos2f& p1, const Pos2f& p2, float lineWidth) {
@@ -106,28 +111,20 @@ void DrawLine(const Pos2f& p1, const Pos2f& p2, float lineWidth) {
 }
 
 void DrawTriangle(const Pos2f& p1, const Pos2f& p2, const Pos2f& p3, float lineWidth) {
-    glLineWidth(lineWidth);
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(p1.x, p1.y);
-    glVertex2f(p2.x, p2.y);
-    glVertex2f(p3.x, p3.y);
-    glEnd();
+    const Pos2f corners[]{p1, p2, p3};
+    SendVertices(Primitive::Lines(GL_LINE_LOOP, lineWidth), corners, 3);
 }
 
 void FillTriangle(const Pos2f& p1, const Pos2f& p2, const Pos2f& p3) {
-    glBegin(GL_TRIANGLES);
-    glVertex2f(p1.x, p1.y);
-    glVertex2f(p2.x, p2.y);
-    glVertex2f(p3.x, p3.y);
-    glEnd();
+    const Pos2f corners[]{p1, p2, p3};
+    SendVertices(Primitive::Filled(GL_TRIANGLES), corners, 3);
 }
 
 void DrawRect(float left, float bottom, float width, float height, float lineWidth) {
     if (!(width > 0.0f && height > 0.0f && lineWidth > 0.0f)) {
         return;
     }
-    glLineWidth(lineWidth);
-    SendRect(GL_LINE_LOOP, left, bottom, width, height);
+    SendRect(Primitive::Lines(GL_LINE_LOOP, lineWidth), left, bottom, width, height);
 }
 
 void DrawRect(const Pos2f& bottomLeft, float width, float height, float lineWidth) {
@@ -142,7 +139,7 @@ void FillRect(float left, float bottom, float width, float height) {
     if (!(width > 0.0f && height > 0.0f)) {
         return;
     }
-    SendRect(GL_POLYGON, left, bottom, width, height);
+    SendRect(Primitive::Filled(GL_POLYGON), left, bottom, width, height);
 }
 
 void FillRect(const Pos2f& bottomLeft, float width, float height) {
@@ -157,10 +154,9 @@ void DrawEllipse(float centerX, float centerY, float radX, float radY, float lin
     if (!(radX > 0.0f && radY > 0.0f && lineWidth > 0.0f)) {
         return;
     }
-    glLineWidth(lineWidth);
-    glBegin(GL_LINE_LOOP);
-    SendRing(centerX, centerY, radX, radY);
-    glEnd();
+    Primitive ring = Primitive::Lines(GL_LINE_LOOP, lineWidth);
+    SendRing(ring, centerX, centerY, radX, radY);
+    ring.End();
 }
 
 void DrawEllipse(const Pos2f& center, float radX, float radY, float lineWidth) {
@@ -175,9 +171,9 @@ void FillEllipse(float centerX, float centerY, float radX, float radY) {
     if (!(radX > 0.0f && radY > 0.0f)) {
         return;
     }
-    glBegin(GL_POLYGON);
-    SendRing(centerX, centerY, radX, radY);
-    glEnd();
+    Primitive disc = Primitive::Filled(GL_POLYGON);
+    SendRing(disc, centerX, centerY, radX, radY);
+    disc.End();
 }
 
 void FillEllipse(const Pos2f& center, float radX, float radY) {
@@ -193,10 +189,9 @@ void DrawArc(float centerX, float centerY, float radX, float radY, float fromAng
     if (!IsArcDrawable(radX, radY, fromAngle, tillAngle)) {
         return;
     }
-    glLineWidth(lineWidth);
-    glBegin(GL_LINE_STRIP);
-    SendArc(centerX, centerY, radX, radY, fromAngle, tillAngle);
-    glEnd();
+    Primitive arc = Primitive::Lines(GL_LINE_STRIP, lineWidth);
+    SendArc(arc, centerX, centerY, radX, radY, fromAngle, tillAngle);
+    arc.End();
 }
 
 void DrawArc(const Pos2f& center, float radX, float radY, float fromAngle, float tillAngle,
@@ -209,10 +204,10 @@ void FillArc(float centerX, float centerY, float radX, float radY, float fromAng
     if (!IsArcDrawable(radX, radY, fromAngle, tillAngle)) {
         return;
     }
-    glBegin(GL_POLYGON);
-    glVertex2f(centerX, centerY);
-    SendArc(centerX, centerY, radX, radY, fromAngle, tillAngle);
-    glEnd();
+    Primitive slice = Primitive::Filled(GL_POLYGON);
+    slice.Vertex(centerX, centerY);
+    SendArc(slice, centerX, centerY, radX, radY, fromAngle, tillAngle);
+    slice.End();
 }
 
 void FillArc(const Pos2f& center, float radX, float radY, float fromAngle, float tillAngle) {
@@ -220,12 +215,8 @@ void FillArc(const Pos2f& center, float radX, float radY, float fromAngle, float
 }
 
 void DrawPolygon(const Pos2f* pVertices, std::size_t nrVertices, bool closed, float lineWidth) {
-    glLineWidth(lineWidth);
-    glBegin(closed ? GL_LINE_LOOP : GL_LINE_STRIP);
-    for (std::size_t i = 0; i < nrVertices; ++i) {
-        glVertex2f(pVertices[i].x, pVertices[i].y);
-    }
-    glEnd();
+    SendVertices(Primitive::Lines(closed ? GL_LINE_LOOP : GL_LINE_STRIP, lineWidth), pVertices,
+                 nrVertices);
 }
 
 void DrawPolygon(const std::vector<Pos2f>& vertices, bool closed, float lineWidth) {
@@ -233,11 +224,7 @@ void DrawPolygon(const std::vector<Pos2f>& vertices, bool closed, float lineWidt
 }
 
 void FillPolygon(const Pos2f* pVertices, std::size_t nrVertices) {
-    glBegin(GL_POLYGON);
-    for (std::size_t i = 0; i < nrVertices; ++i) {
-        glVertex2f(pVertices[i].x, pVertices[i].y);
-    }
-    glEnd();
+    SendVertices(Primitive::Filled(GL_POLYGON), pVertices, nrVertices);
 }
 
 void FillPolygon(const std::vector<Pos2f>& vertices) {

@@ -2,7 +2,9 @@
 
 #include "tatami2d/app/LogOutput.h"
 #include "tatami2d/render/CurrentColor.h"
+#include "tatami2d/render/DrawingProfile.h"
 #include "tatami2d/render/Font.h"
+#include "tatami2d/render/Primitive.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <cmath>
@@ -20,6 +22,8 @@ namespace {
 
 // Sizes at or below this count as absent, so an all-zero box means "the whole image".
 constexpr float kPresenceTolerance = 0.001f;
+// In the web subset, how far into a texel a coordinate on its edge is moved, in texels.
+constexpr float kTexelNudge = 1.0f / 64.0f;
 
 bool IsPresent(const Box2f& box) {
     return box.width > kPresenceTolerance && box.height > kPresenceTolerance;
@@ -47,6 +51,24 @@ Source SourceOf(const Box2f& srcRect, float imageWidth, float imageHeight) {
                   srcRect.bottom / imageHeight,
                   srcRect.width,
                   srcRect.height};
+}
+
+// The source's coordinates as the context samples them. In the web subset, an image drawn at
+// its own size from a half-pixel position samples every pixel on a texel's edge, and a
+// browser's rasteriser rounds it to either side: a small step towards the texel on the right
+// and above (t runs downwards) shows the image as if drawn from whole pixels, as the desktop
+// mostly does.
+Source SampledSource(const Box2f& srcRect, float imageWidth, float imageHeight) {
+    Source source = SourceOf(srcRect, imageWidth, imageHeight);
+    if (GetDrawingProfile() == DrawingProfile::WebSubset) {
+        const float acrossX = kTexelNudge / imageWidth;
+        const float acrossY = kTexelNudge / imageHeight;
+        source.left += acrossX;
+        source.right += acrossX;
+        source.top -= acrossY;
+        source.bottom -= acrossY;
+    }
+    return source;
 }
 
 // A map that keeps an image a quad with area and sends OpenGL only finite numbers.
@@ -111,6 +133,24 @@ void UploadPixels(const SDL_Surface& surface, GLenum format) {
 
     glPixelStorei(GL_UNPACK_ROW_LENGTH, oldRowLength);
     glPixelStorei(GL_UNPACK_ALIGNMENT, oldAlignment);
+}
+
+// The web subset uploads RGBA bytes alone, rows packed, and reads no unpack state: the
+// surface goes through a packed copy in that order (the unpack alignment of 4 then fits any
+// row). Its textures clamp at the edges, without which WebGL 1 shows nothing of an image
+// whose sides are not powers of two; a texture drawn from 0 to 1 never samples past them.
+void UploadRgbaPixels(SDL_Surface& surface) {
+    SDL_Surface* pRgba = SDL_ConvertSurfaceFormat(&surface, SDL_PIXELFORMAT_RGBA32, 0);
+    if (pRgba == nullptr) {
+        ReportSdlFailure(
+            "Texture::CreateFromSurface, error when calling SDL_ConvertSurfaceFormat: ");
+        return;
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pRgba->w, pRgba->h, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pRgba->pixels);
+    SDL_FreeSurface(pRgba);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 }
 
 } // namespace
@@ -272,13 +312,17 @@ void Texture::CreateFromSurface(SDL_Surface* pSurface) {
                   "There might be a white rectangle instead of the image.\n"});
     }
 
-    const bool mustLock = SDL_MUSTLOCK(pSurface);
-    if (mustLock) {
-        SDL_LockSurface(pSurface);
-    }
-    UploadPixels(*pSurface, pixelFormat);
-    if (mustLock) {
-        SDL_UnlockSurface(pSurface);
+    if (GetDrawingProfile() == DrawingProfile::WebSubset) {
+        UploadRgbaPixels(*pSurface);
+    } else {
+        const bool mustLock = SDL_MUSTLOCK(pSurface);
+        if (mustLock) {
+            SDL_LockSurface(pSurface);
+        }
+        UploadPixels(*pSurface, pixelFormat);
+        if (mustLock) {
+            SDL_UnlockSurface(pSurface);
+        }
     }
 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -302,7 +346,7 @@ void Texture::Draw(const Box2f& dstRect, const Box2f& srcRect) const {
         return;
     }
 
-    const Source source = SourceOf(srcRect, width, height);
+    const Source source = SampledSource(srcRect, width, height);
     const float left = dstRect.left;
     const float bottom = dstRect.bottom;
     const bool dstGiven = IsPresent(dstRect);
@@ -330,7 +374,7 @@ void Texture::Draw(const Matrix2x3& transform, const Box2f& srcRect, const Color
     if (!KeepsArea(transform)) {
         return;
     }
-    const Source source = SourceOf(srcRect, width, height);
+    const Source source = SampledSource(srcRect, width, height);
     // Bottom-left, top-left, top-right, bottom-right: the order of the upright quad.
     Pos2f corners[4];
     transform.Transform(Box2f{0.0f, 0.0f, source.width, source.height}, corners);
@@ -374,12 +418,12 @@ void Texture::Draw(const Placement& placement, const Box2f& srcRect, const Color
 void Texture::DrawFilledRect(const Box2f& dstRect) const {
     glColor4f(1.0f, 0.0f, 1.0f, 1.0f);
     RememberCurrentColor(kPlaceholderColor);
-    glBegin(GL_POLYGON);
-    glVertex2f(dstRect.left, dstRect.bottom);
-    glVertex2f(dstRect.left + dstRect.width, dstRect.bottom);
-    glVertex2f(dstRect.left + dstRect.width, dstRect.bottom + dstRect.height);
-    glVertex2f(dstRect.left, dstRect.bottom + dstRect.height);
-    glEnd();
+    Primitive rect = Primitive::Filled(GL_POLYGON);
+    rect.Vertex(dstRect.left, dstRect.bottom);
+    rect.Vertex(dstRect.left + dstRect.width, dstRect.bottom);
+    rect.Vertex(dstRect.left + dstRect.width, dstRect.bottom + dstRect.height);
+    rect.Vertex(dstRect.left, dstRect.bottom + dstRect.height);
+    rect.End();
 }
 
 } // namespace tatami2d

@@ -15,14 +15,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
-#include <numeric>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
-#include <SDL_image.h>
 #include <SDL_mixer.h>
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>

@@ -1,64 +1,9 @@
 #include "GoldenFrame.h"
 
-#include <cstdlib>
-#include <functional>
-#include <numeric>
-
-#include <SDL_image.h>
-#include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
-namespace {
-
-// Mesa's software renderer draws the same frame bit for bit on this machine. The tolerance
-// of 2 per channel lets translucent blends round differently on another processor's code
-// path; a shape that moves, grows, changes colour or goes missing changes its pixels by far
-// more and fails.
-constexpr int kChannelTolerance = 2;
-
-// Channel values that differ by more than the tolerance; all of them when sizes differ.
-int CountDifferences(const SDL_Surface& a, const SDL_Surface& b) {
-    if (a.w != b.w || a.h != b.h) {
-        return 3 * a.w * a.h;
-    }
-    const auto* p = static_cast<const Uint8*>(a.pixels); // both RGB24: rows packed alike
-    return std::transform_reduce(p, p + a.h * a.pitch, static_cast<const Uint8*>(b.pixels), 0,
-                                 std::plus<>{},
-                                 [](int x, int y) { return std::abs(x - y) > kChannelTolerance; });
-}
-
-} // namespace
-
-Surface CaptureFrame(int width, int height) {
-    Surface frame{SDL_CreateRGBSurfaceWithFormat(0, width, height, 24, SDL_PIXELFORMAT_RGB24),
-                  &SDL_FreeSurface};
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    for (int y = 0; y < height; ++y) {
-        glReadPixels(0, height - 1 - y, width, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                     static_cast<Uint8*>(frame->pixels) + y * frame->pitch);
-    }
-    return frame;
-}
-
 void ExpectGolden(const SDL_Surface& frame, const std::string& folder, const std::string& name) {
-    const std::string screenshot =
-        std::string{EXAMPLES_SOURCE_DIR} + "/" + folder + "/" + name + ".png";
-    SDL_Surface* drawn = const_cast<SDL_Surface*>(&frame); // SDL's calls take no const
-    if (std::getenv("DOJO_WRITE_SCREENSHOTS") != nullptr) {
-        ASSERT_EQ(IMG_SavePNG(drawn, screenshot.c_str()), 0) << SDL_GetError();
-        return;
-    }
-    Surface loaded{IMG_Load(screenshot.c_str()), &SDL_FreeSurface};
-    ASSERT_TRUE(loaded) << screenshot << ": " << SDL_GetError();
-    const Surface golden{SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB24, 0),
-                         &SDL_FreeSurface};
-    const int differing = CountDifferences(frame, *golden);
-    const std::string lastFrame =
-        std::string{EXAMPLES_BINARY_DIR} + "/" + folder + "/last-" + name + ".png";
-    if (differing != 0) {
-        IMG_SavePNG(drawn, lastFrame.c_str());
-    }
-    EXPECT_EQ(differing, 0) << folder << ": the frame drawn is at " << lastFrame
-                            << "; if the change is meant, remake the screenshots with "
-                               "`cmake --build build/dev --target example-screenshots`";
+    SCOPED_TRACE(folder);
+    ExpectFrameMatches(frame, std::string{EXAMPLES_SOURCE_DIR} + "/" + folder + "/" + name + ".png",
+                       std::string{EXAMPLES_BINARY_DIR} + "/" + folder + "/last-" + name + ".png");
 }

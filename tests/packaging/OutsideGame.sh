@@ -16,8 +16,9 @@ include="$scratch/prefix/include/tatami2d"
 # writing of messages. Named here, not taken from the build, so that declaring one of them
 # public fails this test.
 private=(app/Platform.h app/VideoDriver.h app/EventDispatch.h app/FrameClock.h app/FramePacer.h
-    app/LogOutput.h app/DrawArea.h app/DrawAreaFit.h app/MouseMapping.h app/WindowLayout.h
-    app/Gamepads.h render/CurrentColor.h render/TextureLoadScope.h)
+    app/LogOutput.h app/LoopPass.h app/DrawArea.h app/DrawAreaFit.h app/MouseMapping.h
+    app/WindowLayout.h app/Gamepads.h render/CurrentColor.h render/DrawingProfile.h
+    render/Primitive.h render/TextureLoadScope.h)
 for header in "${private[@]}"; do
     [[ ! -e "$include/$header" ]] || { echo "private header installed: $header" >&2; exit 1; }
 done

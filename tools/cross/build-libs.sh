@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Cross-builds SDL2, SDL2_image, SDL2_ttf, SDL2_mixer and FreeType from Debian bookworm's own
-# source packages, the same versions the Linux build links:
+# Cross-builds SDL2, SDL2_image, SDL2_ttf, SDL2_mixer, FreeType and HarfBuzz from Debian
+# bookworm's own source packages, the same versions the Linux build links:
 #   tools/cross/build-libs.sh windows   64-bit Windows DLLs (mingw-w64, posix threads)
 #   tools/cross/build-libs.sh web       static WebAssembly libraries (Emscripten)
 # Prints the finished prefix (include/, lib/, bin/, lib/pkgconfig/, share/licenses/) on
@@ -13,8 +13,8 @@
 #
 # Linking the web libraries: compile with -I<prefix>/include -I<prefix>/include/SDL2 and link
 #   <prefix>/lib/libSDL2_ttf.a <prefix>/lib/libSDL2_image.a <prefix>/lib/libSDL2_mixer.a
-#   <prefix>/lib/libfreetype.a <prefix>/lib/libSDL2.a
-# (add-ons before SDL2, FreeType after SDL2_ttf), with -sLEGACY_GL_EMULATION for the
+#   <prefix>/lib/libharfbuzz.a <prefix>/lib/libfreetype.a <prefix>/lib/libSDL2.a
+# (add-ons before SDL2, HarfBuzz and then FreeType after SDL2_ttf), with -sLEGACY_GL_EMULATION for the
 # fixed-function drawing; none of Emscripten's own -sUSE_SDL ports, whose cache Debian
 # freezes. Or point a CMake build made with emcmake at it: -DCMAKE_PREFIX_PATH=<prefix>
 # -DCMAKE_FIND_ROOT_PATH=<prefix>, and PKG_CONFIG_LIBDIR=<prefix>/lib/pkgconfig.
@@ -43,6 +43,7 @@ PACKAGES=(
     "libsdl2-ttf 2.20.1+dfsg-2 46a54b380c3a81ddda5a62d31204621411276cafdebd97011b4ad2c0f085e64b"
     "libsdl2-mixer 2.6.2+dfsg-2 ef16e515917151751644bc9413383864527bbb58707803deb683e0c91b0aacc0"
     "freetype 2.12.1+dfsg-5+deb12u4 eead829b4bc79107e8e79c4da006110dffe264f9d48b3ba02f76cf7e84b64389"
+    "harfbuzz 6.0.0+dfsg-3 a03b89402656feb6e9b1439f69b55f3cfbd7b1c70a71e18819f0396d1a6fd607"
 )
 
 say() { echo "build-libs: $*" >&2; }
@@ -167,6 +168,24 @@ build_all() {
     build_and_install freetype
     keep_licence freetype LICENSE.TXT docs/FTL.TXT
 
+    # SDL2_ttf shapes text with HarfBuzz, as Debian's own build does: kerning and ligatures
+    # then put the glyphs on the same pixels as on Linux. HarfBuzz's own Unicode tables
+    # stand in for GLib's and ICU's, which Latin text does not need. Its locks are Windows'
+    # critical sections, or none on the single-threaded web, so that it needs no thread
+    # library; its C++ runtime goes into the DLL.
+    unpack harfbuzz
+    local harfbuzzOptions=(-DBUILD_SHARED_LIBS=$shared -DHB_HAVE_FREETYPE=ON -DHB_BUILD_SUBSET=OFF
+        -DHB_HAVE_GLIB=OFF -DHB_HAVE_ICU=OFF -DHB_HAVE_GOBJECT=OFF
+        -DCMAKE_DISABLE_FIND_PACKAGE_Threads=ON)
+    if [[ $target == windows ]]; then
+        harfbuzzOptions+=("-DCMAKE_SHARED_LINKER_FLAGS=-static-libgcc -static-libstdc++")
+    else
+        harfbuzzOptions+=(-DCMAKE_CXX_FLAGS=-DHB_NO_MT)
+    fi
+    configure harfbuzz "${harfbuzzOptions[@]}"
+    build_and_install harfbuzz
+    keep_licence harfbuzz COPYING
+
     unpack libsdl2
     local sdlOptions=(-DSDL_TEST=OFF)
     if [[ $target == windows ]]; then
@@ -188,7 +207,7 @@ build_all() {
 
     unpack libsdl2-ttf
     configure libsdl2-ttf -DBUILD_SHARED_LIBS=$shared -DSDL2TTF_VENDORED=OFF \
-        -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF
+        -DSDL2TTF_HARFBUZZ=ON -DSDL2TTF_SAMPLES=OFF
     build_and_install libsdl2-ttf
 
     # WAV built in; OGG Vorbis through the bundled stb_vorbis, FLAC and MP3 through the
