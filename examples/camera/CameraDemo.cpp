@@ -79,15 +79,14 @@ bool Contains(const Thing& thing, const Pos2f& p) {
 } // namespace
 
 CameraDemo::CameraDemo(const WindowSpec& windowSpec)
-    : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
-      camera{kWorldCenter, windowSpec.width, windowSpec.height}, minimap{kWorldCenter, kWorld.width,
-                                                                         kWorld.height},
+    : windowWidth{windowSpec.width}, windowHeight{windowSpec.height}, // the window's size
+      camera{kWorldCenter, windowSpec.width, windowSpec.height},      // a window of the world
+      minimap{kWorldCenter, kWorld.width, kWorld.height},             // the whole world
       coin{tatami2d::FindFile("assets/coin.png"), 4, 2, Pos2f{}}, coinAngle{0.0f}, picked{-1},
       font{tatami2d::FindFile(kFont), 15},
-      help{"Arrows scroll · + and − zoom · Q and E turn · click to pick", font, kText}, status{
-                                                                                            "",
-                                                                                            font,
-                                                                                            kText} {
+      help{"Arrows scroll · + and − zoom · Q and E turn · click to pick", font, kText},
+      // Written by ShowStatus below.
+      status{"", font, kText} {
     // Top right, in the world's proportions.
     minimap.SetViewport(Box2f{windowWidth - 170.0f, windowHeight - 130.0f, 160.0f, 120.0f});
     ShowStatus();

@@ -83,8 +83,8 @@ GamepadDemo::GamepadDemo(const WindowSpec& windowSpec)
     : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
       marker{kArena.left + kArena.width / 2.0f, kArena.bottom + kArena.height / 2.0f}, buttons{},
       axes{}, nameFile{tatami2d::UserDataFolder("Tatami2D", "gamepad-example")},
-      padStatus{" ", Font(), 16, kDim}, nameText{" ", Font(), 22, kText}, nameStatus{" ", Font(),
-                                                                                     15, kDim} {
+      padStatus{" ", Font(), 16, kDim}, nameText{" ", Font(), 22, kText}, // until told otherwise
+      nameStatus{" ", Font(), 15, kDim} {
     const struct {
         const char* text;
         int size;

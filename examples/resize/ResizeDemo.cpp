@@ -57,9 +57,9 @@ std::array<Pos2f, 4> Turned(const std::array<Pos2f, 4>& points, const Pos2f& cen
 ResizeDemo::ResizeDemo(const WindowSpec& windowSpec)
     : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
       pointer{windowSpec.width / 2.0f, 80.0f}, selected{Shape::None}, spin{0.0f},
-      dialAngle{kPi / 2.0f}, paused{false}, pausedText{"Paused: the window lost the focus",
-                                                       tatami2d::FindFile("assets/Baloo.ttf"), 24,
-                                                       kText} {
+      dialAngle{kPi / 2.0f}, paused{false}, // running until the window loses the focus
+      pausedText{"Paused: the window lost the focus", tatami2d::FindFile("assets/Baloo.ttf"), 24,
+                 kText} {
     const std::string font = tatami2d::FindFile("assets/Baloo.ttf");
     for (const char* name : {"Click a shape", "Selected: the circle", "Selected: the square",
                              "Selected: the triangle"}) {

@@ -49,8 +49,8 @@ Box2f FrameSource(int frame) {
 SpritesDemo::SpritesDemo(const WindowSpec& windowSpec)
     : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
       coin{Asset("coin.png"), kColumns, kRows, kCoinAt}, sheet{Asset("coin.png")},
-      framesPerSecond{10}, paused{false}, frameSeconds{0.0f}, status{" ", Asset("Baloo.ttf"), 20,
-                                                                     kText} {
+      framesPerSecond{10}, paused{false}, frameSeconds{0.0f}, // playing from the first frame
+      status{" ", Asset("Baloo.ttf"), 20, kText} {
     captions.emplace_back("Sprites and text", Asset("Baloo.ttf"), 30, kText);
     captions.emplace_back("Texture, 3 x", Asset("Baloo.ttf"), 16, kDim);
     captions.emplace_back("Sprite", Asset("Baloo.ttf"), 16, kDim);

@@ -46,8 +46,8 @@ const ColorRGBA kDim{0.60f, 0.63f, 0.68f, 1.0f};
 TextDemo::TextDemo(const WindowSpec& windowSpec)
     : windowWidth{windowSpec.width}, windowHeight{windowSpec.height},
       body{tatami2d::FindFile(kFont), 20}, small{tatami2d::FindFile(kFont), 14}, wrapWidth{400.0f},
-      caret{0}, caretLine{0}, caretX{kLeft}, title{"Text in any script, measured and wrapped",
-                                                   small, kText},
+      caret{0}, caretLine{0}, caretX{kLeft}, // before the first character
+      title{"Text in any script, measured and wrapped", small, kText},
       help{"Click or Left and Right move the caret · Home, End · Up and Down: width", small, kDim},
       status{"", small, kDim} {
     Rewrap();

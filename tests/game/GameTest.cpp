@@ -212,11 +212,9 @@ TEST_F(GameTest, TextsButtonsBoxesAndNumbersShowOnTheBoardAsTheyDoAlone) {
     for (int panel = 0; panel < 3; ++panel) {
         const float x = 7.5f + 450.0f * static_cast<float>(panel);
         const GivenNumber& shown = game->GetPanel(static_cast<size_t>(panel));
-        expectAsOnBoard(
-            [&] {
-                digitrow::Draw(green, shown.ToBaseString(shown.GetNumber()), {x + 340, 255});
-            },
-            Box2f{}, "number");
+        const std::string digits = shown.ToBaseString(shown.GetNumber());
+        expectAsOnBoard([&] { digitrow::Draw(green, digits, Pos2f(x + 340, 255)); }, Box2f{},
+                        "number");
         for (int row = 0; row < 3; ++row) {
             const float y = row == 0 ? 285.0f : 285.0f - 100.0f - 140.0f * float(row - 1);
             const Box2f box = row == 0 ? Box2f{} : Box2f{x, y - 35, 370, 50};

@@ -41,15 +41,34 @@ QuietUninstallString|$quiet
 END
 
 # Started as the Start menu starts it: through the shortcut, in the folder the shortcut names.
-# Wine's `start` returns without waiting for a shortcut's program: wait for the game itself.
-# As with the zip, a second try when the first window of a fresh prefix misplaces.
+# Wine's `start` returns without waiting for a shortcut's program: wait for the game itself,
+# known by this prefix (Wine hands WINEPREFIX on to every program), not another test's.
+installed_games() {
+    local pid
+    for pid in $(pgrep -f 'Numeral Dojo.NumeralDojo\.exe'); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+            echo "$pid"
+    done
+    return 0
+}
+games_ended() {
+    for _ in $(seq 120); do
+        [[ -n $(installed_games) ]] || return 0
+        sleep 0.5
+    done
+    return 1
+}
+# As with the zip, a second try when the first window of a fresh prefix misplaces. The first
+# try's game, still open then, is ended before it: the second must find its own window.
 GAME_LAUNCHER=("$wine" start /unix)
-(start_game "$shortcut" "$artifacts" && stop_game) || (start_game "$shortcut" "$artifacts" && stop_game)
-for _ in $(seq 120); do
-    pgrep -f 'Numeral Dojo.NumeralDojo\.exe' >/dev/null || break
-    sleep 0.5
-done
-! pgrep -f 'Numeral Dojo.NumeralDojo\.exe' >/dev/null || fail "the installed game did not end"
+round() { start_game "$shortcut" "$artifacts" && stop_game; }
+if ! (round); then
+    mapfile -t games < <(installed_games)
+    ((${#games[@]} == 0)) || kill -KILL "${games[@]}" 2>/dev/null || true
+    games_ended || fail "the first try's game did not end"
+    (round)
+fi
+games_ended || fail "the installed game did not end"
 
 # The quiet uninstall command, as Windows runs it. The uninstaller hands over to a copy of
 # itself in a temporary folder and returns at once: wait until that copy has finished.

@@ -53,11 +53,11 @@ TEST_F(SpriteTest, PlacedFramesAreCutAsPlainOnes) {
     Sprite glyphs{"Resources/green.png", 16, 1, Pos2f{500, 200}};
     sheet.SetCurrentFrame(5);
     glyphs.SetCurrentFrame(3);
+    const Placement mirrored{{100, 100}, {}, 0.0f, {-1, 1}};
+    const ColorRGBA red{1, 0, 0, 1};
     for (const Sprite* sprite : {&sheet, &glyphs}) {
         const auto plain = Feedback([&] { sprite->Draw(); });
-        const auto placed = Feedback([&] {
-            sprite->Draw(Placement{{100, 100}, {}, 0.0f, {-1, 1}}, ColorRGBA{1, 0, 0, 1});
-        });
+        const auto placed = Feedback([&] { sprite->Draw(mirrored, red); });
         ASSERT_TRUE(plain.size() == 6 && placed.size() == 6);
         for (std::size_t i = 0; i < plain.size(); ++i) {
             EXPECT_TRUE(placed[i].s == plain[i].s && placed[i].t == plain[i].t) << i;

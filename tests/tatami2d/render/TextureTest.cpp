@@ -199,9 +199,8 @@ TEST_F(TextureTest, DrawsUprightUntintedAtItsSizeOrIntoABox) {
 }
 
 TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
-    TempImage file = SaveImage("m.png", 8, 4, SDL_PIXELFORMAT_RGBA32, [](int x, int) {
-        return SDL_Color{Uint8(x), 0, 0, 255};
-    });
+    const auto redRamp = [](int x, int) { return SDL_Color{Uint8(x), 0, 0, 255}; };
+    TempImage file = SaveImage("m.png", 8, 4, SDL_PIXELFORMAT_RGBA32, redRamp);
     auto target = std::make_unique<Texture>(file.path);
     auto source = std::make_unique<Texture>(file.path);
     const GLuint oldName = NameOf(*target), name = NameOf(*source);
@@ -302,54 +301,32 @@ TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
     testing::internal::GetCapturedStderr();
     const Box2f whole{}, tile{0, 32, 32, 32};
     const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const Placement turned{{200, 100}, {32, 16}, 1.5707964f, {0.5f, 2}};
+    const Placement mirrored{{300, 100}, {}, 0.0f, {-1, 2}};
+    const Placement noWidth{{10, 10}, {}, 0.0f, {0, 1}}, noHeight{{10, 10}, {}, 0.0f, {1, 0}};
+    const Placement notANumber{{10, 10}, {}, nan}, infinite{{inf, 10}};
     const struct {
         std::function<void()> draw;
         std::vector<float> quad;
     } rows[]{
-        {[&] {
-             texture.Draw(Pos2f{100, 50}, tile);
-         },
+        {[&] { texture.Draw(Pos2f(100, 50), tile); },
          {100, 50, 0, 1, 100, 82, 0, 0, 132, 82, 0.5f, 0, 132, 50, 0.5f, 1}},
-        {[&] {
-             texture.Draw(Box2f{10, 20, 30, 40}, whole);
-         },
+        {[&] { texture.Draw(Box2f(10, 20, 30, 40), whole); },
          {10, 20, 0, 1, 10, 60, 0, 0, 40, 60, 1, 0, 40, 20, 1, 1}},
-        {[&] {
-             texture.Draw(Placement{Pos2f{100, 50}}, whole);
-         },
+        {[&] { texture.Draw(Placement(Pos2f(100, 50)), whole); },
          {100, 50, 0, 1, 100, 82, 0, 0, 164, 82, 1, 0, 164, 50, 1, 1}},
-        {[&] {
-             texture.Draw(Placement{{200, 100}, {32, 16}, 1.5707964f, {0.5f, 2}}, whole);
-         },
+        {[&] { texture.Draw(turned, whole); },
          {232, 84, 0, 1, 168, 84, 0, 0, 168, 116, 1, 0, 232, 116, 1, 1}},
-        {[&] {
-             texture.Draw(Placement{{300, 100}, {}, 0.0f, {-1, 2}}, whole);
-         },
+        {[&] { texture.Draw(mirrored, whole); },
          {300, 100, 0, 1, 300, 164, 0, 0, 236, 164, 1, 0, 236, 100, 1, 1}},
-        {[&] {
-             texture.Draw(Matrix2x3{0.5f, 0, 0, 0.5f, 10, 20}, tile);
-         },
+        {[&] { texture.Draw(Matrix2x3(0.5f, 0, 0, 0.5f, 10, 20), tile); },
          {10, 20, 0, 1, 10, 36, 0, 0, 26, 36, 0.5f, 0, 26, 20, 0.5f, 1}},
-        {[&] {
-             texture.Draw(Placement{{10, 10}, {}, 0.0f, {0, 1}}, whole);
-         },
-         {}},
-        {[&] {
-             failed.Draw(Placement{{10, 10}, {}, 0.0f, {1, 0}}, whole);
-         },
-         {}},
-        {[&] {
-             texture.Draw(Placement{{10, 10}, {}, nan}, whole);
-         },
-         {}},
-        {[&] {
-             failed.Draw(Placement{{std::numeric_limits<float>::infinity(), 10}}, whole);
-         },
-         {}},
-        {[&] {
-             texture.Draw(Matrix2x3{1, 0, 0, 1, 0, nan}, whole);
-         },
-         {}},
+        {[&] { texture.Draw(noWidth, whole); }, {}},
+        {[&] { failed.Draw(noHeight, whole); }, {}},
+        {[&] { texture.Draw(notANumber, whole); }, {}},
+        {[&] { failed.Draw(infinite, whole); }, {}},
+        {[&] { texture.Draw(Matrix2x3(1, 0, 0, 1, 0, nan), whole); }, {}},
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         EXPECT_TRUE(NearAll(QuadOf(Feedback(rows[i].draw)), rows[i].quad)) << i;
