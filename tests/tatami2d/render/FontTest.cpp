@@ -1,5 +1,6 @@
 #include "tatami2d/render/Font.h"
 
+#include "ImageFiles.h"
 #include "support/GLContextFixture.h"
 #include "tatami2d/render/Texture.h"
 #include "tatami2d/render/Utf8.h"
@@ -8,8 +9,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-#include <SDL_opengl.h>
 
 using namespace tatami2d;
 namespace fs = std::filesystem;
@@ -20,14 +19,9 @@ const char* const kFontPath = "examples/fonts/DejaVuSans.ttf";
 const ColorRGBA kWhite{1, 1, 1, 1};
 
 // The texels of a texture, read back from OpenGL.
-std::vector<Uint8> TexelsOf(const Texture& texture) {
+auto TexelsOf(const Texture& texture) {
     texture.Draw(Pos2f{0, 0}, Box2f{});
-    GLint w = 0, h = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
-    std::vector<Uint8> texels(static_cast<std::size_t>(w * h * 4));
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    return texels;
+    return BoundTexels();
 }
 
 } // namespace

@@ -1,12 +1,8 @@
 #include "tatami2d/render/Sprite.h"
 
+#include "ImageFiles.h"
 #include "support/GLContextFixture.h"
 #include "support/GLFeedback.h"
-
-#include <cstdio>
-#include <unistd.h>
-
-#include <SDL_image.h>
 
 using namespace tatami2d;
 
@@ -16,20 +12,14 @@ using SpriteTest = GLContextFixture;
 // to the right) and in the sprites example's frame (a 4 x 2 sheet).
 TEST_F(SpriteTest, FramesAreCutRowByRowAndFromASingleRowOnePixelToTheRight) {
     // A 40 x 20 sheet whose pixel (x, y), y down from the top row, is red 6 x and green 12 y.
-    SDL_Surface* pSheet = SDL_CreateRGBSurfaceWithFormat(0, 40, 20, 32, SDL_PIXELFORMAT_RGBA32);
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 40; ++x) {
-            static_cast<Uint32*>(pSheet->pixels)[y * 40 + x] =
-                SDL_MapRGBA(pSheet->format, Uint8(6 * x), Uint8(12 * y), 0, 255);
-        }
-    }
-    const std::string path = testing::TempDir() + "sheet-" + std::to_string(getpid()) + ".png";
-    IMG_SavePNG(pSheet, path.c_str());
-    SDL_FreeSurface(pSheet);
+    const TempImage sheet =
+        SaveImage("sheet.png", 40, 20, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
+            return SDL_Color{Uint8(6 * x), Uint8(12 * y), 0, 255};
+        });
     // Columns, rows, frame, and the frame's top-left pixel in the sheet.
     const int cases[][5]{{4, 1, 2, 21, 0}, {4, 2, 5, 10, 10}, {2, 2, 2, 0, 10}, {1, 2, 1, 0, 10}};
     for (const auto& [cols, rows, frame, left, top] : cases) {
-        Sprite sprite{path, cols, rows, Pos2f{100, 100}};
+        Sprite sprite{sheet.path, cols, rows, Pos2f{100, 100}};
         EXPECT_EQ(sprite.GetNrOfFrames(), cols * rows);
         EXPECT_EQ(sprite.GetCurrentFrame(), 0);
         sprite.SetCurrentFrame(frame);
@@ -42,8 +32,7 @@ TEST_F(SpriteTest, FramesAreCutRowByRowAndFromASingleRowOnePixelToTheRight) {
                                       Uint8(12 * (top + h - 1))}))
             << cols << " x " << rows << ", frame " << frame;
     }
-    Sprite{path, 0, 1, Pos2f{}}.Draw(); // no frames: draws nothing rather than divide by zero
-    std::remove(path.c_str());
+    Sprite{sheet.path, 0, 1, Pos2f{}}.Draw(); // no frames: draws nothing rather than divide by zero
 }
 
 // A 4 x 2 sheet and a single-row one: turned drawing cuts the frame as the plain draw does and

@@ -98,24 +98,12 @@ TEST_F(ViewTest, DegenerateViewsDrawNothingAndMapToTheirCentres) {
         [](View& v) { v.SetZoom(0); },
         [&](View& v) { v.SetSize(nan, 100); },
         [&](View& v) { v.SetRotation(nan); },
-        [&](View& v) {
-            v.SetCenter({inf, 0});
-        },
-        [](View& v) {
-            v.SetViewport({10, 10, 0, 50});
-        },
-        [](View& v) {
-            v.SetViewport({10, 10, 50, -5});
-        },
-        [&](View& v) {
-            v.SetViewport({inf, 10, 50, 50});
-        },
-        [](View& v) {
-            v.SetViewport({10.2f, 10, 0.2f, 50});
-        },
-        [](View& v) {
-            v.SetViewport({10, 10.2f, 50, 0.2f});
-        },
+        [&](View& v) { v.SetCenter(Pos2f(inf, 0)); },
+        [](View& v) { v.SetViewport(Box2f(10, 10, 0, 50)); },
+        [](View& v) { v.SetViewport(Box2f(10, 10, 50, -5)); },
+        [&](View& v) { v.SetViewport(Box2f(inf, 10, 50, 50)); },
+        [](View& v) { v.SetViewport(Box2f(10.2f, 10, 0.2f, 50)); },
+        [](View& v) { v.SetViewport(Box2f(10, 10.2f, 50, 0.2f)); },
     };
     for (std::size_t i = 0; i < std::size(degenerate); ++i) {
         View view{Pos2f{100, 50}, 200, 100};
