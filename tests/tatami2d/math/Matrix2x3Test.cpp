@@ -44,6 +44,8 @@ TEST(Matrix2x3, SettersOverwriteTheWholeMatrix) {
 }
 
 TEST(Matrix2x3, InverseIsTheOneWorkedOutByHandAndNonFiniteWhenSingular) {
-    EXPECT_EQ(M(1, 2, 3, 4, 5, 6).Inverse(), M(-2, 1, 1.5f, -0.5f, 1, -2));
+    const M a{1, 2, 3, 4, 5, 6};
+    EXPECT_EQ(a.Inverse(), M(-2, 1, 1.5f, -0.5f, 1, -2));
+    EXPECT_TRUE(a * a.Inverse() == M() && a.Inverse() * a == M());
     EXPECT_FALSE(std::isfinite(M::CreateScalingMatrix(0.0f, 1.0f).Inverse().dirX.x));
 }

@@ -1,8 +1,5 @@
 #include "tatami2d/render/Utf8.h"
 
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 using namespace tatami2d;
