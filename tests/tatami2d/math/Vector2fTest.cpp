@@ -1,11 +1,6 @@
 #include "tatami2d/math/Vector2f.h"
 
 #include "ValueText.h"
-#include "tatami2d/math/Box2f.h"
-#include "tatami2d/math/ColorRGBA.h"
-#include "tatami2d/math/Disc2f.h"
-#include "tatami2d/math/Oval2f.h"
-#include "tatami2d/render/HitInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -43,16 +38,4 @@ TEST(Vector2f, OperationsGiveTheValuesWorkedOutByHand) {
                         v.AngleWith(w), right.AngleWith(up), up.AngleWith(right),
                         right.AngleWith(-right)),
               "-6 -17 5 5 25 -1.91009 1.5708 -1.5708 3.14159 ");
-}
-
-TEST(Records, DefaultsAreZeroExceptTheOpacityOfBlack) {
-    const Box2f b;
-    const ColorRGBA c;
-    const Disc2f d;
-    const Oval2f o;
-    const HitInfo h;
-    EXPECT_EQ(ValueText(b.left, b.bottom, b.width, b.height, c.r, c.g, c.b, c.a, d.center, d.radius,
-                        o.center, o.radiusX, o.radiusY, Pos2f{}, h.lambda, h.intersectPoint,
-                        h.normal),
-              "0 0 0 0 0 0 0 1 0,0 0 0,0 0 0 0,0 0 0,0 0,0 ");
 }

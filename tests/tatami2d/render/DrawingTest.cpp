@@ -1,19 +1,168 @@
 #include "tatami2d/render/Drawing.h"
 
+#include "ImageFiles.h"
 #include "support/GLContextFixture.h"
+#include "tatami2d/render/DrawingProfile.h"
+#include "tatami2d/render/Texture.h"
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
-#include <string>
-
-#include <SDL_opengl.h>
+#include <set>
 
 using namespace tatami2d;
-
 using namespace util2d;
 using Drawing = GLContextFixture;
 
-// While one lives, each glBegin/glEnd block is noted as e.g. "LINES(2)", with its vertex count;
-// the calls still reach OpenGL (the binary is linked with --wrap for these three).
+// The web subset draws from triangles what the fixed-function pipeline draws from points, wide
+// lines and polygons, and uploads RGBA alone: each scene is drawn both ways on Mesa and the
+// frames compared pixel for pixel.
+
+namespace {
+
+const ColorRGBA kWhite{1, 1, 1, 1};
+constexpr Pixel kBackground{26, 26, 26, 255};
+
+bool Same(const Pixel& a, const Pixel& b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b;
+}
+
+std::vector<Pos2f> Star(float cx, float cy) {
+    std::vector<Pos2f> v;
+    for (int i = 0; i < 10; ++i) {
+        const float r = i % 2 == 0 ? 40.0f : 16.0f;
+        const float angle = 0.6283185f * static_cast<float>(i);
+        v.push_back({cx + r * std::cos(angle), cy + r * std::sin(angle)});
+    }
+    return v;
+}
+
+// A 33 x 17 picture of 3 bytes a pixel, whose rows SDL pads to 4 bytes.
+const TempImage kOddImage = SaveImage("odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
+    return SDL_Color{Uint8(x * 7), Uint8(y * 29), Uint8(x * y), 255};
+});
+
+void Points() {
+    SetColor(kWhite);
+    for (int size = 1; size <= 12; ++size) {
+        for (int k = 0; k < 8; ++k) { // whole, quarter and eighth positions
+            const float f = static_cast<float>(k);
+            const float s = static_cast<float>(size);
+            DrawPoint(30.0f * s + 0.25f * f, 20.0f + 30.125f * f, s);
+        }
+    }
+    const Pos2f row[]{{500.5f, 30}, {520.25f, 40.75f}, {540, 50.5f}};
+    DrawPoints(row, 3, 5.4f);
+}
+
+void Lines() {
+    SetColor(kWhite);
+    const float widths[]{1, 2, 3, 4, 6, 9};
+    for (int i = 0; i < 6; ++i) {
+        const float x = 20.0f + 200.0f * static_cast<float>(i);
+        const float w = widths[i];
+        DrawLine(x, 20, x + 150, 20, w); // along pixel edges, then through pixel centres
+        DrawLine(x, 40.5f, x + 150, 40.5f, w);
+        DrawLine(x + 160, 20, x + 160, 300, w);
+        DrawLine(x + 180.5f, 20, x + 180.5f, 300, w);
+        DrawLine(x, 60, x + 150, 80, w); // shallow, steep, diagonal, leftwards, anywhere
+        DrawLine(x, 100, x + 40, 250, w);
+        DrawLine(x + 50, 100, x + 150, 200, w);
+        DrawLine(x + 150, 220, x + 50, 300, w);
+        DrawLine(x + 60.3f, 90.7f, x + 141.9f, 97.2f, w);
+    }
+}
+
+void Outlines() {
+    SetColor(kWhite);
+    DrawTriangle({20, 20}, {180, 30}, {90, 200}, 4.0f);
+    DrawRect(Box2f{200, 20, 150, 100}, 1.0f);
+    DrawRect(Box2f{200, 150, 150, 100}, 5.0f);
+    DrawEllipse(Pos2f{480, 170}, 100, 60, 1.0f);
+    DrawEllipse(Pos2f{700, 170}, 90, 120, 3.0f);
+    DrawArc(Pos2f{900, 170}, 80, 80, 0.3f, 4.0f, 2.0f);
+    DrawPolygon(Star(1050, 170), true, 2.0f);
+    DrawPolygon(Star(1200, 170), false, 7.0f);
+}
+
+void Fills() {
+    SetColor(ColorRGBA{0.2f, 0.8f, 0.4f, 0.5f});
+    FillTriangle({20, 20}, {180, 30}, {90, 200});
+    FillRect(Box2f{100, 50, 150, 100});
+    FillEllipse(Pos2f{480, 170}, 100, 60);
+    FillArc(Pos2f{700, 170}, 120, 90, 0.5f, 5.0f);
+    FillPolygon(Star(900, 170)); // not convex: the fan and the polygon alike
+}
+
+void Transformed() { // widths and sizes stay in pixels however the model-view scales or turns
+    glPushMatrix();
+    glTranslatef(300, 40, 0);
+    glScalef(2.5f, 1.5f, 1);
+    glRotatef(20, 0, 0, 1);
+    SetColor(kWhite);
+    DrawLine(0, 0, 100, 30, 4.0f);
+    DrawRect(Box2f{120, 10, 60, 60}, 6.0f);
+    DrawPoint(50, 80, 7.0f);
+    glPopMatrix();
+}
+
+void RefusedSizes() { // OpenGL keeps the last width or size it accepted, first its own 1
+    SetColor(kWhite);
+    DrawLine(20, 20, 300, 60, 0.0f);
+    DrawPoint(450, 100, -2.0f);
+    DrawLine(20, 100, 300, 140, 5.0f);
+    DrawLine(20, 180, 300, 220, std::nanf(""));
+    DrawPoint(400, 100, 6.0f);
+    DrawPoint(450, 150, -2.0f);
+    DrawPoint(500, 100, 0.4f); // rounds to nothing, drawn as 1
+    DrawLine(20, 300, 300, 300, 1000.0f);
+    while (glGetError() != GL_NO_ERROR) {
+    }
+}
+
+void Images() {
+    const Texture text{"Hexadecimal 0x3F", "Resources/Baloo.ttf", 42,
+                       ColorRGBA{0.4f, 0.6f, 0.4f, 1}};
+    text.Draw(Pos2f{20, 20}, Box2f{});
+    Texture{"Resources/green.png"}.Draw(Box2f{20, 120, 384, 80}, Box2f{});
+    Texture{"Resources/Refresh.png"}.Draw(Pos2f{500, 120}, Box2f{4, 28, 24, 24});
+    Texture{kOddImage.path}.Draw(Box2f{700, 100, 99, 51}, Box2f{});
+    Texture{"Resources/none.png"}.Draw(Pos2f{600, 20}, Box2f{});
+}
+
+// Each scene with the share of its lit pixels that may differ: only where a segment ends
+// exactly on a pixel's edge do the two part ways.
+const struct {
+    void (*draw)();
+    int tieShare;
+} kScenes[]{{RefusedSizes, 0}, {Points, 0},      {Lines, 256}, {Outlines, 256},
+            {Fills, 0},        {Transformed, 0}, {Images, 0}};
+
+} // namespace
+
+struct WebSubset : GLContextFixture {
+    void TearDown() override { SetDrawingProfile(DrawingProfile::FixedFunction); }
+
+    // Draws on a cleared frame from the state a new context starts in.
+    std::vector<Pixel> DrawWith(DrawingProfile profile, const std::function<void()>& draw) {
+        SetDrawingProfile(profile);
+        glLineWidth(1.0f);
+        glPointSize(1.0f);
+        Clear(kBackground.r / 255.0f, kBackground.g / 255.0f, kBackground.b / 255.0f);
+        draw();
+        std::vector<Pixel> frame(static_cast<std::size_t>(kWidth) * kHeight);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
+        return frame;
+    }
+};
+
+namespace {
+
+// While one lives, notes what reaches OpenGL: each glBegin/glEnd block as e.g. "LINES(2)", with
+// its vertex count, the primitive modes begun, the internal and pixel formats uploaded, and
+// whether an unpack row length was set. The calls still go through (the binary is linked with
+// --wrap for them).
 struct GLCallRecorder {
     GLCallRecorder() { active = this; }
     ~GLCallRecorder() { active = nullptr; }
@@ -21,12 +170,20 @@ struct GLCallRecorder {
     static inline GLCallRecorder* active = nullptr;
     std::string trace;
     std::size_t blockVertices = 0;
+    std::set<GLenum> blocks;
+    std::set<GLenum> uploads;
+    bool rowLength = false;
 };
+
+} // namespace
 
 extern "C" {
 void __real_glBegin(GLenum mode);
 void __real_glEnd();
 void __real_glVertex2f(GLfloat x, GLfloat y);
+void __real_glTexImage2D(GLenum, GLint, GLint, GLsizei, GLsizei, GLint, GLenum, GLenum,
+                         const void*);
+void __real_glPixelStorei(GLenum name, GLint value);
 
 void __wrap_glBegin(GLenum mode) {
     // Indexed by the primitive's enum value, GL_POINTS (0) to GL_POLYGON (9).
@@ -36,6 +193,7 @@ void __wrap_glBegin(GLenum mode) {
     if (GLCallRecorder* rec = GLCallRecorder::active) {
         rec->trace += (rec->trace.empty() ? "" : " ") + std::string{kNames[mode]};
         rec->blockVertices = 0;
+        rec->blocks.insert(mode);
     }
     __real_glBegin(mode);
 }
@@ -50,6 +208,20 @@ void __wrap_glVertex2f(GLfloat x, GLfloat y) {
         ++rec->blockVertices;
     }
     __real_glVertex2f(x, y);
+}
+void __wrap_glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width,
+                         GLsizei height, GLint border, GLenum format, GLenum type,
+                         const void* pixels) {
+    if (GLCallRecorder* rec = GLCallRecorder::active) {
+        rec->uploads.insert({static_cast<GLenum>(internalFormat), format});
+    }
+    __real_glTexImage2D(target, level, internalFormat, width, height, border, format, type, pixels);
+}
+void __wrap_glPixelStorei(GLenum name, GLint value) {
+    if (GLCallRecorder* rec = GLCallRecorder::active) {
+        rec->rowLength = rec->rowLength || name == GL_UNPACK_ROW_LENGTH;
+    }
+    __real_glPixelStorei(name, value);
 }
 }
 
@@ -108,4 +280,68 @@ TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     EXPECT_EQ(rec.trace,
               "LINE_LOOP(4) POLYGON(4) POLYGON(1) LINE_STRIP(2) POLYGON(3) LINE_STRIP(2) "
               "LINE_STRIP(1) POLYGON(3)");
+}
+
+TEST_F(WebSubset, DrawsTheSamePixelsAsTheFixedFunctionPipeline) {
+    for (const auto& scene : kScenes) {
+        const std::vector<Pixel> full = DrawWith(DrawingProfile::FixedFunction, scene.draw);
+        const std::vector<Pixel> subset = DrawWith(DrawingProfile::WebSubset, scene.draw);
+        int lit = 0;
+        int differing = 0;
+        for (std::size_t i = 0; i < full.size(); ++i) {
+            lit += !Same(full[i], kBackground);
+            differing += !Same(full[i], subset[i]);
+        }
+        EXPECT_LE(differing, scene.tieShare > 0 ? lit / scene.tieShare : 0)
+            << &scene - kScenes << ": " << differing << " of " << lit;
+        EXPECT_GT(lit, 0) << &scene - kScenes;
+    }
+}
+
+// On half pixels every pixel of an image drawn at its own size lies on a texel's edge: the
+// subset steps into the texel after it, as exact arithmetic would, so the image shows as on
+// whole pixels.
+TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
+    const Texture text{"Hexadecimal", "Resources/Baloo.ttf", 42, kWhite};
+    const Texture sheet{"Resources/white.png"};
+    const auto draw = [&](float offset) {
+        return DrawWith(DrawingProfile::WebSubset, [&] {
+            text.Draw(Pos2f{7 + offset, 285 + offset}, Box2f{});
+            sheet.Draw(Pos2f{300 + offset, 100 + offset}, Box2f{25, 40, 24, 40});
+        });
+    };
+    const std::vector<Pixel> onHalves = draw(0.5f);
+    const std::vector<Pixel> onWholes = draw(0.0f);
+    EXPECT_TRUE(std::equal(onHalves.begin(), onHalves.end(), onWholes.begin(), Same));
+}
+
+TEST_F(WebSubset, SendsOnlyWhatWebGLDrawsWhereTheDesktopSendsItsOwn) {
+    for (const DrawingProfile profile :
+         {DrawingProfile::WebSubset, DrawingProfile::FixedFunction}) {
+        SetDrawingProfile(profile);
+        GLCallRecorder rec;
+        for (const auto& scene : kScenes) {
+            scene.draw();
+        }
+        const bool subset = profile == DrawingProfile::WebSubset;
+        const std::set<GLenum> webBlocks{GL_TRIANGLES, GL_TRIANGLE_FAN, GL_QUADS};
+        const std::set<GLenum> desktopBlocks{GL_POINTS,    GL_LINES, GL_LINE_LOOP, GL_LINE_STRIP,
+                                             GL_TRIANGLES, GL_QUADS, GL_POLYGON};
+        EXPECT_EQ(rec.blocks, subset ? webBlocks : desktopBlocks);
+        const std::set<GLenum> webUploads{GL_RGBA};
+        const std::set<GLenum> desktopUploads{GL_RGBA, GL_RGB, GL_BGRA};
+        EXPECT_EQ(rec.uploads, subset ? webUploads : desktopUploads);
+        EXPECT_EQ(rec.rowLength, !subset);
+    }
+}
+
+TEST(DrawingProfileFor, TakesTheWebSubsetForOpenGLESAlone) {
+    for (const char* version :
+         {"OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))", "OpenGL ES 3.2 Mesa 22.3.6"}) {
+        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::WebSubset) << version;
+    }
+    for (const char* version : {"4.5 (Compatibility Profile) Mesa 22.3.6", "OpenGL E", ""}) {
+        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::FixedFunction) << version;
+    }
+    EXPECT_EQ(DrawingProfileFor(nullptr), DrawingProfile::FixedFunction);
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 
 #include <gtest/gtest.h>
 
@@ -77,38 +76,4 @@ TEST(PolygonQueries, OverlapTestsCountTouchingAndContainment) {
     EXPECT_TRUE(IsOverlapping(Pos2f{12, 5}, Pos2f{5, 12}, kBox)) << "across the top right";
     EXPECT_FALSE(IsOverlapping(Pos2f{-5, 5}, Pos2f{-1, 5}, kBox) ||
                  IsOverlapping(kNan, kNan, kBox));
-}
-
-// Both queries against crossings computed independently in double, away from the outline.
-TEST(PolygonQueries, RandomPointsAndRaysAgreeWithIndependentCrossings) {
-    std::mt19937 random{7u};
-    std::uniform_real_distribution<float> radius{20.0f, 100.0f}, coord{-120.0f, 120.0f};
-    for (int trial = 0; trial < 3000; ++trial) {
-        std::vector<Pos2f> poly(3 + trial % 25); // star-shaped, wound either way
-        const float turn = (trial % 2 ? 6.2831853f : -6.2831853f) / static_cast<float>(poly.size());
-        for (size_t k = 0; k < poly.size(); ++k) {
-            const float r = radius(random), angle = static_cast<float>(k) * turn;
-            poly[k] = Pos2f{r * std::cos(angle), r * std::sin(angle)};
-        }
-        const Pos2f p1{coord(random), coord(random)}, p2{coord(random), coord(random)};
-        HitInfo hit;
-        const bool found = Raycast(poly, p1, p2, hit);
-        bool inside = false, nearOutline = false, onHitEdge = false;
-        for (size_t i = 0; i < poly.size(); ++i) {
-            const Pos2f &q1 = poly[i], &q2 = poly[(i + 1) % poly.size()];
-            nearOutline = nearOutline || DistPointLineSegment(p1, q1, q2) < 1e-2f;
-            const double rx = p2.x - p1.x, ry = p2.y - p1.y, qx = q2.x - q1.x, qy = q2.y - q1.y;
-            const double den = rx * qy - ry * qx, ax = q1.x - p1.x, ay = q1.y - p1.y;
-            const double s = (ax * qy - ay * qx) / den, t = (ax * ry - ay * rx) / den;
-            inside ^= (q1.y > p1.y) != (q2.y > p1.y) && p1.x < q1.x - ay * qx / qy;
-            const bool clear = s > 1e-3 && s < 1 - 1e-3 && t > 1e-3 && t < 1 - 1e-3;
-            ASSERT_TRUE(!clear || (found && s >= hit.lambda - 1e-4)) << trial;
-            onHitEdge |= DistPointLineSegment(hit.intersectPoint, q1, q2) < 1e-2f &&
-                         hit.normal.Equals((q2 - q1).Orthogonal().Normalized(), 1e-4f);
-        }
-        EXPECT_TRUE(nearOutline || IsPointInPolygon(p1, poly) == inside) << trial;
-        const bool onRay = hit.lambda > 0 && hit.lambda <= 1 &&
-                           hit.intersectPoint - (p1 + hit.lambda * (p2 - p1)) == Vector2f();
-        EXPECT_TRUE(!found || (onHitEdge && onRay)) << trial;
-    }
 }

@@ -1,71 +1,31 @@
 #include "tatami2d/render/Texture.h"
 
 #include "../math/ValueText.h"
+#include "ImageFiles.h"
 #include "support/GLContextFixture.h"
 #include "support/GLFeedback.h"
-#include "tatami2d/app/Log.h"
 #include "tatami2d/render/Drawing.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
 #include <regex>
-#include <string>
-#include <unistd.h>
-#include <vector>
-
-#include <SDL_image.h>
+#include <variant>
 
 using namespace tatami2d;
 
 namespace {
 
-// An image file in the temporary folder, removed with the object.
-struct TempImage {
-    TempImage(const TempImage&) = delete;
-    ~TempImage() { std::remove(path.c_str()); }
-
-    std::string path;
-};
-
-// A w x h image of the given pixel format whose pixel (x, y), y down from the top row, is
-// paint(x, y), saved as BMP when the name ends in ".bmp", else as PNG.
-TempImage SaveImage(const std::string& name, int w, int h, Uint32 format,
-                    const std::function<SDL_Color(int, int)>& paint) {
-    SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const SDL_Color c = paint(x, y);
-            const SDL_Rect pixel{x, y, 1, 1};
-            SDL_FillRect(pSurface, &pixel, SDL_MapRGBA(pSurface->format, c.r, c.g, c.b, c.a));
-        }
-    }
-    const std::string path = testing::TempDir() + "dojo-" + std::to_string(getpid()) + "-" + name;
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".bmp") == 0) {
-        SDL_SaveBMP(pSurface, path.c_str());
-    } else {
-        IMG_SavePNG(pSurface, path.c_str());
-    }
-    SDL_FreeSurface(pSurface);
-    return TempImage{path};
-}
-
 // Whether the bound texture holds the surface's pixels row for row. Frees the surface.
 bool BoundTextureHolds(SDL_Surface* pSurface) {
     SDL_Surface* pRgba = SDL_ConvertSurfaceFormat(pSurface, SDL_PIXELFORMAT_RGBA32, 0);
-    GLint w = 0, h = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
-    std::vector<Uint8> texels(static_cast<std::size_t>(w * h * 4));
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    const bool same = w == pRgba->w && h == pRgba->h &&
-                      std::memcmp(texels.data(), pRgba->pixels, texels.size()) == 0;
+    const auto* pixels = static_cast<const Uint8*>(pRgba->pixels);
+    const bool same =
+        BoundTexels() ==
+        std::tuple{pRgba->w, pRgba->h, std::vector(pixels, pixels + pRgba->h * pRgba->pitch)};
     SDL_FreeSurface(pRgba);
     SDL_FreeSurface(pSurface);
     return same;
@@ -177,27 +137,6 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     EXPECT_TRUE(alignment == 2 && rowLength == 3);
 }
 
-TEST_F(TextureTest, DrawsUprightUntintedAtItsSizeOrIntoABox) {
-    TempImage file = SaveQuarters();
-    const Texture texture{file.path};
-    Clear(0, 0, 0);
-    glColor4f(0, 1, 0, 0.5f); // must not tint the image
-    texture.Draw(Pos2f{100, 50}, Box2f{});
-    texture.Draw(Box2f{500, 50, 128, 64}, Box2f{});
-    // A source box as thin as the tolerance counts as absent: the whole image again.
-    texture.Draw(Pos2f{300, 50}, Box2f{0, 32, 0.001f, 32});
-    texture.Draw(Pos2f{400, 50}, Box2f{0, 32, 64, 0.001f});
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "later primitives are not textured";
-    // At its own size at 100, 300 and 400, stretched into a 128 x 64 box at 500.
-    const int expected[][3]{{100, 81, 0xFF0000},  {163, 81, 0x00FF00}, {100, 50, 0x0000FF},
-                            {163, 50, 0xFFFFFF},  {164, 50, 0},        {100, 82, 0},
-                            {500, 113, 0xFF0000}, {627, 50, 0xFFFFFF}, {628, 50, 0},
-                            {500, 114, 0},        {363, 50, 0xFFFFFF}, {400, 81, 0xFF0000}};
-    for (const auto& [x, y, rgb] : expected) {
-        EXPECT_EQ(At(x, y), rgb) << x << ", " << y;
-    }
-}
-
 TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
     const auto redRamp = [](int x, int) { return SDL_Color{Uint8(x), 0, 0, 255}; };
     TempImage file = SaveImage("m.png", 8, 4, SDL_PIXELFORMAT_RGBA32, redRamp);
@@ -260,6 +199,8 @@ TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
                 const Texture fromFile{image.path};
                 const Texture fromFont{"1", "Resources/Baloo.ttf", 20, ColorRGBA{}};
                 const Texture fromOwnFont{"1", own, ColorRGBA{}};
+                EXPECT_TRUE(fromFile.IsCreationOk() && fromFont.IsCreationOk() &&
+                            fromOwnFont.IsCreationOk());
             }
             TTF_CloseFont(own);
         }
@@ -283,6 +224,8 @@ std::vector<float> QuadOf(const std::vector<FeedbackVertex>& triangles) {
     return quad;
 }
 
+using Where = std::variant<Pos2f, Box2f, Placement, Matrix2x3>;
+
 bool NearAll(const std::vector<float>& a, const std::vector<float>& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](float x, float y) {
                return std::abs(x - y) < 0.001f;
@@ -302,38 +245,37 @@ TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
     const Box2f whole{}, tile{0, 32, 32, 32};
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    const Placement turned{{200, 100}, {32, 16}, 1.5707964f, {0.5f, 2}};
-    const Placement mirrored{{300, 100}, {}, 0.0f, {-1, 2}};
-    const Placement noWidth{{10, 10}, {}, 0.0f, {0, 1}}, noHeight{{10, 10}, {}, 0.0f, {1, 0}};
-    const Placement notANumber{{10, 10}, {}, nan}, infinite{{inf, 10}};
-    const struct {
-        std::function<void()> draw;
-        std::vector<float> quad;
-    } rows[]{
-        {[&] { texture.Draw(Pos2f(100, 50), tile); },
-         {100, 50, 0, 1, 100, 82, 0, 0, 132, 82, 0.5f, 0, 132, 50, 0.5f, 1}},
-        {[&] { texture.Draw(Box2f(10, 20, 30, 40), whole); },
-         {10, 20, 0, 1, 10, 60, 0, 0, 40, 60, 1, 0, 40, 20, 1, 1}},
-        {[&] { texture.Draw(Placement(Pos2f(100, 50)), whole); },
-         {100, 50, 0, 1, 100, 82, 0, 0, 164, 82, 1, 0, 164, 50, 1, 1}},
-        {[&] { texture.Draw(turned, whole); },
-         {232, 84, 0, 1, 168, 84, 0, 0, 168, 116, 1, 0, 232, 116, 1, 1}},
-        {[&] { texture.Draw(mirrored, whole); },
-         {300, 100, 0, 1, 300, 164, 0, 0, 236, 164, 1, 0, 236, 100, 1, 1}},
-        {[&] { texture.Draw(Matrix2x3(0.5f, 0, 0, 0.5f, 10, 20), tile); },
-         {10, 20, 0, 1, 10, 36, 0, 0, 26, 36, 0.5f, 0, 26, 20, 0.5f, 1}},
-        {[&] { texture.Draw(noWidth, whole); }, {}},
-        {[&] { failed.Draw(noHeight, whole); }, {}},
-        {[&] { texture.Draw(notANumber, whole); }, {}},
-        {[&] { failed.Draw(infinite, whole); }, {}},
-        {[&] { texture.Draw(Matrix2x3(1, 0, 0, 1, 0, nan), whole); }, {}},
+    // The quad the texture sends drawn at `where`.
+    const auto sent = [&](const Texture& drawn, const Where& where, const Box2f& source) {
+        const auto draw = [&](const auto& at) { drawn.Draw(at, source); };
+        return QuadOf(Feedback([&] { std::visit(draw, where); }));
     };
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        EXPECT_TRUE(NearAll(QuadOf(Feedback(rows[i].draw)), rows[i].quad)) << i;
+    EXPECT_TRUE(NearAll(sent(texture, Pos2f{100, 50}, tile),
+                        {100, 50, 0, 1, 100, 82, 0, 0, 132, 82, .5, 0, 132, 50, .5, 1}));
+    EXPECT_TRUE(NearAll(sent(texture, Box2f{10, 20, 30, 40}, whole),
+                        {10, 20, 0, 1, 10, 60, 0, 0, 40, 60, 1, 0, 40, 20, 1, 1}));
+    const std::vector<float> wholeAt100{100, 50, 0, 1, 100, 82, 0, 0, 164, 82, 1, 0, 164, 50, 1, 1};
+    EXPECT_TRUE(NearAll(sent(texture, Placement{Pos2f{100, 50}}, whole), wholeAt100));
+    // A source box as thin as the tolerance counts as absent: the whole image again.
+    for (const Box2f thin : {Box2f{0, 32, 0.001f, 32}, Box2f{0, 32, 64, 0.001f}}) {
+        EXPECT_TRUE(NearAll(sent(texture, Pos2f{100, 50}, thin), wholeAt100));
     }
+    EXPECT_TRUE(
+        NearAll(sent(texture, Placement{{200, 100}, {32, 16}, 1.5707964f, {0.5f, 2}}, whole),
+                {232, 84, 0, 1, 168, 84, 0, 0, 168, 116, 1, 0, 232, 116, 1, 1}));
+    EXPECT_TRUE(NearAll(sent(texture, Placement{{300, 100}, {}, 0.0f, {-1, 2}}, whole),
+                        {300, 100, 0, 1, 300, 164, 0, 0, 236, 164, 1, 0, 236, 100, 1, 1}));
+    EXPECT_TRUE(NearAll(sent(texture, Matrix2x3{0.5f, 0, 0, 0.5f, 10, 20}, tile),
+                        {10, 20, 0, 1, 10, 36, 0, 0, 26, 36, .5, 0, 26, 20, .5, 1}));
+    EXPECT_TRUE(sent(texture, Placement{{10, 10}, {}, 0.0f, {0, 1}}, whole).empty());
+    EXPECT_TRUE(sent(failed, Placement{{10, 10}, {}, 0.0f, {1, 0}}, whole).empty());
+    EXPECT_TRUE(sent(texture, Placement{{10, 10}, {}, nan}, whole).empty());
+    EXPECT_TRUE(sent(failed, Placement{{inf, 10}}, whole).empty());
+    EXPECT_TRUE(sent(texture, Matrix2x3{1, 0, 0, 1, 0, nan}, whole).empty());
 }
 
-// Modulate, not add: red texels under a (0.5, 1, 0) tint become dark red, not yellow. A failed
+// Modulate, not add: red texels under a (0.5, 1, 0) tint become dark red, not yellow; the colour
+// set tints no image drawn without a tint. A failed
 // texture draws its placeholder turned like the image, and magenta stays in force.
 TEST_F(TextureTest, TintMultipliesTexelsAndTheColourSetStaysInForce) {
     const TempImage file = SaveQuarters();
@@ -345,14 +287,15 @@ TEST_F(TextureTest, TintMultipliesTexelsAndTheColourSetStaysInForce) {
     util2d::SetColor(ColorRGBA{0.25f, 0.5f, 0.75f, 1.0f});
     texture.Draw(Placement{Pos2f{100, 50}}, Box2f{}, ColorRGBA{0.5f, 1, 0, 1});
     texture.Draw(Placement{Pos2f{200, 50}}, Box2f{}, ColorRGBA{1, 1, 1, 0.5f});
+    const bool texturing = glIsEnabled(GL_TEXTURE_2D);
+    texture.Draw(Pos2f{300, 50}, Box2f{}); // untinted
+    EXPECT_FALSE(texturing || glIsEnabled(GL_TEXTURE_2D)) << "later primitives are not textured";
     GLfloat color[4];
     glGetFloatv(GL_CURRENT_COLOR, color);
     EXPECT_EQ(std::vector<float>(color, color + 4), (std::vector<float>{0.25f, 0.5f, 0.75f, 1}));
-    const int expected[][3]{{100, 81, 0x7F0000},
-                            {163, 81, 0x00FF00},
-                            {100, 50, 0},
-                            {163, 50, 0x7FFF00},
-                            {263, 50, 0x7F7F7F}};
+    const int expected[][3]{{100, 81, 0x7F0000}, {163, 81, 0x00FF00}, {100, 50, 0},
+                            {163, 50, 0x7FFF00}, {263, 50, 0x7F7F7F}, {300, 81, 0xFF0000},
+                            {363, 50, 0xFFFFFF}};
     for (const auto& [x, y, rgb] : expected) {
         for (const int shift : {0, 8, 16}) { // 127.5 rounds either way
             EXPECT_NEAR(At(x, y) >> shift & 0xFF, rgb >> shift & 0xFF, 1) << x;

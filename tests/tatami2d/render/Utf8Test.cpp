@@ -1,8 +1,5 @@
 #include "tatami2d/render/Utf8.h"
 
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 using namespace tatami2d;
@@ -14,12 +11,8 @@ TEST(Utf8, StepsOverWholeCharactersAndMalformedBytesOneByOne) {
         std::vector<std::size_t> starts;
     } rows[]{
         {"aé€𝄞b", {0, 1, 3, 6, 10}},
-        {"\x80\xBF"
-         "a",
-         {0, 1, 2}}, // stray continuation bytes
-        {"\xC3"
-         "a\xE2\x82",
-         {0, 1, 2, 3}},                     // sequences cut short
+        {"\x80\xBF\x61", {0, 1, 2}},        // stray continuation bytes, then "a"
+        {"\xC3\x61\xE2\x82", {0, 1, 2, 3}}, // sequences cut short
         {"\xC0\xAF\xC1\xBF", {0, 1, 2, 3}}, // overlong two-byte leads
         {"\xF5\x80\x80\x80\xF4\x8F\xBF\xBF", {0, 1, 2, 3, 4}},
         {"\xE2\x82\xACx\xF0\x9D\x84", {0, 3, 4, 5, 6}},

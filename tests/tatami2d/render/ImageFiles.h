@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <unistd.h>
+#include <vector>
+
+#include <SDL_image.h>
+#include <SDL_opengl.h>
+#include <gtest/gtest.h>
+
+// An image file in the temporary folder, removed with the object.
+struct TempImage {
+    TempImage(const TempImage&) = delete;
+    ~TempImage() { std::remove(path.c_str()); }
+
+    std::string path;
+};
+
+// A w x h image of the given pixel format whose pixel (x, y), y down from the top row, is
+// paint(x, y), saved as BMP when the name ends in ".bmp", else as PNG.
+inline TempImage SaveImage(const std::string& name, int w, int h, Uint32 format,
+                           const std::function<SDL_Color(int, int)>& paint) {
+    SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const SDL_Color c = paint(x, y);
+            const SDL_Rect pixel{x, y, 1, 1};
+            SDL_FillRect(pSurface, &pixel, SDL_MapRGBA(pSurface->format, c.r, c.g, c.b, c.a));
+        }
+    }
+    const std::string path = testing::TempDir() + "dojo-" + std::to_string(getpid()) + "-" + name;
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".bmp") == 0) {
+        SDL_SaveBMP(pSurface, path.c_str());
+    } else {
+        IMG_SavePNG(pSurface, path.c_str());
+    }
+    SDL_FreeSurface(pSurface);
+    return TempImage{path};
+}
+
+// The width, height and RGBA texels, row for row, of the bound texture.
+inline std::tuple<GLint, GLint, std::vector<Uint8>> BoundTexels() {
+    GLint w = 0, h = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    std::vector<Uint8> texels(static_cast<std::size_t>(w * h * 4));
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    return {w, h, texels};
+}
