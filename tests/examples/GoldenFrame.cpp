@@ -1,9 +1,45 @@
 #include "GoldenFrame.h"
 
-#include <gtest/gtest.h>
+#include <cstdio>
+#include <sstream>
 
 void ExpectGolden(const SDL_Surface& frame, const std::string& folder, const std::string& name) {
     SCOPED_TRACE(folder);
     ExpectFrameMatches(frame, std::string{EXAMPLES_SOURCE_DIR} + "/" + folder + "/" + name + ".png",
                        std::string{EXAMPLES_BINARY_DIR} + "/" + folder + "/last-" + name + ".png");
+}
+
+std::vector<std::function<void()>> Script(const std::string& words) {
+    std::vector<std::function<void()>> steps;
+    std::istringstream in{words};
+    for (std::string word; in >> word;) {
+        float x = 0.0f, y = 0.0f;
+        std::sscanf(word.c_str() + 1, "%f,%f", &x, &y);
+        SDL_Event event{};
+        if (word[0] == 'f') {
+            steps.push_back(Shot(x, "screenshot"));
+        } else if (word[0] == 'k') {
+            event.key.keysym.sym = SDL_GetKeyFromName(word.c_str() + 1);
+            steps.push_back([event]() mutable {
+                for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+                    event.type = type;
+                    scripted::Push(event);
+                }
+            });
+        } else {
+            event.type = word[0] == 'm'   ? SDL_MOUSEMOTION
+                         : word[0] == 'd' ? SDL_MOUSEBUTTONDOWN
+                                          : SDL_MOUSEBUTTONUP;
+            if (word[0] == 'm') {
+                event.motion.x = Sint32(x);
+                event.motion.y = 480 - Sint32(y);
+            } else {
+                event.button.button = SDL_BUTTON_LEFT;
+                event.button.x = Sint32(x);
+                event.button.y = 480 - Sint32(y);
+            }
+            steps.push_back([event] { scripted::Push(event); });
+        }
+    }
+    return steps;
 }

@@ -3,14 +3,18 @@
 #include "support/FrameImage.h"
 #include "support/ScriptedRun.h"
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
 
-// Frames drawn by the examples, compared with the screenshots committed beside their sources;
-// and examples played by a script through Core's own loop (see ScriptedRun.h).
+// Examples played by a script through Core's own loop (see ScriptedRun.h), from their build
+// folders where their assets are, and their frames compared with the screenshots committed
+// beside their sources.
 
 // Expects the frame to match examples/<folder>/<name>.png, or writes it there when
 // DOJO_WRITE_SCREENSHOTS is set (the `example-screenshots` target).
@@ -26,6 +30,11 @@ inline std::function<void()> Shot(float seconds, const char* name) {
         shotName = name;
     };
 }
+
+// A script in words, a step each: "f0.1" is a frame of 0.1 s, kept as "screenshot"; "mX,Y",
+// "dX,Y" and "uX,Y" move the mouse to, press and release its left button at (X, Y) in a 640 x
+// 480 window, y upwards; "kName" presses and releases a key.
+std::vector<std::function<void()>> Script(const std::string& words);
 
 // The demo, updated and drawn only in the frames its script asks for.
 template <class Demo>
@@ -49,3 +58,29 @@ struct Scripted : Demo {
         }
     }
 };
+
+// Plays the script to Demo in a window of 640 x 480 with the options, started in the example's
+// build folder; its kept frames are in `shots`. The video driver is asked for by name, as Core
+// refuses one that shows nothing unless it was chosen; Windows has no offscreen GL driver, so
+// there the window is a real one, in the test's virtual X server under Wine.
+template <class Demo>
+void PlayExample(const char* folder, std::vector<std::function<void()>> script,
+                 const tatami2d::WindowOptions& options = {}, const char* audioDriver = "dummy") {
+#ifdef _WIN32
+    SDL_setenv("SDL_VIDEODRIVER", "windows", 1);
+#else
+    SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
+#endif
+    SDL_setenv("SDL_AUDIODRIVER", audioDriver, 1);
+    std::filesystem::current_path(std::string{EXAMPLES_BINARY_DIR} + "/" + folder);
+    shots.clear();
+    {
+        tatami2d::Core core{tatami2d::WindowSpec{"Tatami2D example", 640.0f, 480.0f, false},
+                            options};
+        ASSERT_TRUE(core.IsInitialized());
+        scripted::Play<Scripted<Demo>>(core, std::move(script));
+    }
+    // Core leaves the mixer's device to SDL_Quit, after which SDL_mixer still counts it open
+    // and a later Core in this process would get no device of its own.
+    Mix_CloseAudio();
+}
