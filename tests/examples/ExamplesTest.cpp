@@ -26,8 +26,7 @@ namespace {
 template <class Demo>
 void ExpectScreenshot(const char* folder, const std::string& script) {
     PlayExample<Demo>(folder, Script(script));
-    ASSERT_EQ(shots.count("screenshot"), 1u);
-    ExpectGolden(*shots.at("screenshot"), folder, "screenshot");
+    ExpectShots(folder);
 }
 
 } // namespace

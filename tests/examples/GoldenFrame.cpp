@@ -3,10 +3,14 @@
 #include <cstdio>
 #include <sstream>
 
-void ExpectGolden(const SDL_Surface& frame, const std::string& folder, const std::string& name) {
+void ExpectShots(const std::string& folder, std::initializer_list<const char*> names) {
     SCOPED_TRACE(folder);
-    ExpectFrameMatches(frame, std::string{EXAMPLES_SOURCE_DIR} + "/" + folder + "/" + name + ".png",
-                       std::string{EXAMPLES_BINARY_DIR} + "/" + folder + "/last-" + name + ".png");
+    for (const std::string name : names) {
+        ASSERT_EQ(shots.count(name), 1u) << name;
+        ExpectFrameMatches(
+            *shots.at(name), std::string{EXAMPLES_SOURCE_DIR} + "/" + folder + "/" + name + ".png",
+            std::string{EXAMPLES_BINARY_DIR} + "/" + folder + "/last-" + name + ".png");
+    }
 }
 
 std::vector<std::function<void()>> Script(const std::string& words) {
@@ -17,7 +21,7 @@ std::vector<std::function<void()>> Script(const std::string& words) {
         std::sscanf(word.c_str() + 1, "%f,%f", &x, &y);
         SDL_Event event{};
         if (word[0] == 'f') {
-            steps.push_back(Shot(x, "screenshot"));
+            steps.push_back(Frame(x, "screenshot"));
         } else if (word[0] == 'k') {
             event.key.keysym.sym = SDL_GetKeyFromName(word.c_str() + 1);
             steps.push_back([event]() mutable {

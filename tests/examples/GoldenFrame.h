@@ -16,20 +16,21 @@
 // folders where their assets are, and their frames compared with the screenshots committed
 // beside their sources.
 
-// Expects the frame to match examples/<folder>/<name>.png, or writes it there when
-// DOJO_WRITE_SCREENSHOTS is set (the `example-screenshots` target).
-void ExpectGolden(const SDL_Surface& frame, const std::string& folder, const std::string& name);
-
 inline std::map<std::string, Surface> shots; // frames kept by name
-inline std::string shotName;                 // the next frame's, if it is kept
+inline std::string shotName; // the next frame's, if it is kept, at the drawable's size
 
-// A step that makes a frame of the given seconds and keeps it, at the drawable's size.
-inline std::function<void()> Shot(float seconds, const char* name) {
-    return [seconds, name] {
+// A step that makes a frame of the given seconds, kept under the name if one is given.
+inline std::function<void()> Frame(float seconds, const char* keptAs = "") {
+    return [seconds, keptAs] {
         scripted::frameSeconds = seconds;
-        shotName = name;
+        shotName = keptAs;
     };
 }
+
+// Expects each frame kept under a name to match examples/<folder>/<name>.png, or writes it there
+// when DOJO_WRITE_SCREENSHOTS is set (the `example-screenshots` target).
+void ExpectShots(const std::string& folder,
+                 std::initializer_list<const char*> names = {"screenshot"});
 
 // A script in words, a step each: "f0.1" is a frame of 0.1 s, kept as "screenshot"; "mX,Y",
 // "dX,Y" and "uX,Y" move the mouse to, press and release its left button at (X, Y) in a 640 x

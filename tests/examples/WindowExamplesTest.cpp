@@ -13,16 +13,6 @@
 using namespace tatami2d;
 using namespace scripted;
 
-namespace {
-
-void Type(const char* text) {
-    SDL_Event event{SDL_TEXTINPUT};
-    std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
-    Push(event);
-}
-
-} // namespace
-
 // On SDL's virtual joystick: the left stick pushed right and up with a shoulder held, then
 // the d-pad; a pad pulled out mid-press and another plugged in; a name typed with an accent
 // and saved, for the next start to read back.
@@ -32,6 +22,11 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
     const std::string data = testing::TempDir() + "dojo-gamepad-" + std::to_string(getpid());
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     int pad = -1;
+    const auto type = [](const char* text) {
+        SDL_Event event{SDL_TEXTINPUT};
+        std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
+        Push(event);
+    };
     const auto set = [&pad](int button, int axis, int value) {
         if (button >= 0) {
             SDL_JoystickSetVirtualButton(PadAt(pad), button, 1);
@@ -54,15 +49,14 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
                     [&] {
                         set(SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 24000);
                         set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_AXIS_RIGHTX, -32768);
-                        Type("Ren");
-                        Type("\u00e9");
+                        type("Ren");
+                        type("\u00e9");
                         SDL_Event enter{SDL_KEYDOWN};
                         enter.key.keysym.sym = SDLK_RETURN;
                         Push(enter);
                     },
-                    Shot(0.2f, "screenshot")});
-    ASSERT_EQ(shots.count("screenshot"), 1u);
-    ExpectGolden(*shots.at("screenshot"), "gamepad", "screenshot");
+                    Frame(0.2f, "screenshot")});
+    ExpectShots("gamepad");
     std::string name;
     std::getline(std::ifstream{data + "/Tatami2D/gamepad-example/name.txt"}, name);
     EXPECT_EQ(name, "Ren\u00e9");
@@ -82,7 +76,7 @@ TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
     wheel.wheel.preciseY = 2.0f;
     PlayExample<ResizeDemo>("resize",
                             {Frame(0.1f), [] { Click(512, 384); }, // the square
-                             Shot(0.5f, "screenshot-full-screen"),
+                             Frame(0.5f, "screenshot-full-screen"),
                              [] {
                                  SetFullScreen(false);
                                  Resize(800, 480);
@@ -93,15 +87,12 @@ TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
                                  Push(pointer);
                                  Push(wheel);
                              },
-                             Shot(0.5f, "screenshot"), [] { Resize(480, 600); },
+                             Frame(0.5f, "screenshot"), [] { Resize(480, 600); },
                              [] {
                                  Click(120, 300); // the circle
                                  Push(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
                              },
-                             Shot(0.5f, "screenshot-tall")},
+                             Frame(0.5f, "screenshot-tall")},
                             WindowOptions{true, true, true});
-    for (const char* name : {"screenshot-full-screen", "screenshot", "screenshot-tall"}) {
-        ASSERT_EQ(shots.count(name), 1u) << name;
-        ExpectGolden(*shots.at(name), "resize", name);
-    }
+    ExpectShots("resize", {"screenshot-full-screen", "screenshot", "screenshot-tall"});
 }

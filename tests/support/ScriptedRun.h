@@ -90,11 +90,6 @@ inline SDL_Joystick* PadAt(int device) {
     return SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(device));
 }
 
-// A step that makes a frame of the given seconds.
-inline std::function<void()> Frame(float seconds) {
-    return [seconds] { frameSeconds = seconds; };
-}
-
 // The handlers every game has; it notes mouse presses.
 struct Game {
     explicit Game(const tatami2d::WindowSpec&) {}
