@@ -31,16 +31,12 @@ std::vector<std::function<void()>> Script(const std::string& words) {
                 }
             });
         } else {
-            event.type = word[0] == 'm'   ? SDL_MOUSEMOTION
-                         : word[0] == 'd' ? SDL_MOUSEBUTTONDOWN
-                                          : SDL_MOUSEBUTTONUP;
+            const Sint32 sdlX = Sint32(x), sdlY = 480 - Sint32(y);
             if (word[0] == 'm') {
-                event.motion.x = Sint32(x);
-                event.motion.y = 480 - Sint32(y);
+                event.motion = {SDL_MOUSEMOTION, 0, 0, 0, 0, sdlX, sdlY, 0, 0};
             } else {
-                event.button.button = SDL_BUTTON_LEFT;
-                event.button.x = Sint32(x);
-                event.button.y = 480 - Sint32(y);
+                const Uint32 type = word[0] == 'd' ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+                event.button = {type, 0, 0, 0, SDL_BUTTON_LEFT, 0, 0, 0, sdlX, sdlY};
             }
             steps.push_back([event] { scripted::Push(event); });
         }

@@ -1,5 +1,6 @@
 #include "support/AllocationCounter.h"
 #include "support/ScriptedRun.h"
+#include "tatami2d/app/DrawArea.h"
 #include "tatami2d/app/FullScreen.h"
 #include "tatami2d/app/Log.h"
 
