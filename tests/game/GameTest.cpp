@@ -50,24 +50,15 @@ protected:
     // As the core hands events over: whole pixels, y already upwards; the release's own
     // coordinates stay zero, as only the last motion counts.
     void ClickAt(const Pos2f& p, Uint8 button = SDL_BUTTON_LEFT) {
-        SDL_MouseMotionEvent motion{};
-        motion.x = static_cast<Sint32>(p.x);
-        motion.y = static_cast<Sint32>(p.y);
-        game->OnMouseMotion(motion);
-        SDL_MouseButtonEvent release{};
-        release.button = button;
-        game->OnMouseUp(release);
+        game->OnMouseMotion({SDL_MOUSEMOTION, 0, 0, 0, 0, Sint32(p.x), Sint32(p.y), 0, 0});
+        game->OnMouseUp({SDL_MOUSEBUTTONUP, 0, 0, 0, button, 0, 0, 0, 0, 0});
     }
     // A click in the middle of a box of kBoxes.
     void ClickIn(int panel, int box) {
         const auto& b = kBoxes[box];
         ClickAt({7.5f + 450.0f * static_cast<float>(panel) + b.x + b.w / 2, 285 + b.y + b.h / 2});
     }
-    void KeyUp(SDL_Keycode key) {
-        SDL_KeyboardEvent e{};
-        e.keysym.sym = key;
-        game->OnKeyUp(e);
-    }
+    void KeyUp(SDL_Keycode key) { game->OnKeyUp({SDL_KEYUP, 0, 0, 0, 0, 0, 0, {{}, key, 0, 0}}); }
     // Both fields of a panel as e.g. "E12 I0": state (Editing, Idle, Correct, Wrong), text.
     std::string Fields(int panel) const {
         const GivenNumber& p = game->GetPanel(static_cast<size_t>(panel));
@@ -90,9 +81,7 @@ TEST_F(GameTest, PanelsTakeNumbersInBoardOrderAndNewOnesOnlyFromRefresh) {
     ClickIn(1, kRefresh);
     std::srand(99);
     int numbers[4];
-    for (int& n : numbers) {
-        n = std::rand() % 4095 + 1;
-    }
+    std::generate(std::begin(numbers), std::end(numbers), [] { return std::rand() % 4095 + 1; });
     for (const int i : {0, 1, 2}) {
         EXPECT_EQ(game->GetPanel(static_cast<size_t>(i)).GetNumber(), numbers[i == 1 ? 3 : i]);
     }

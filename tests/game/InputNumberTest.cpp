@@ -89,10 +89,12 @@ TEST_F(InputNumberTest, TypingKeepsToTheBaseDigitsAndLength) {
     }
 }
 
-// Every number as its panel writes it, typed into a field of the panel's base, checks Correct.
+// Every number as its panel writes it (the least and greatest shown here: without leading zeros,
+// hexadecimal in upper case), typed into a field of the panel's base, checks Correct.
 TEST_F(InputNumberTest, EveryNumberAsThePanelsShowThemChecksCorrect) {
-    for (const NumberBase base :
-         {NumberBase::Binary, NumberBase::Decimal, NumberBase::Hexadecimal}) {
+    for (const auto& [base, extremes] : {std::pair{NumberBase::Binary, "1 111111111111"},
+                                         {NumberBase::Decimal, "1 4095"},
+                                         {NumberBase::Hexadecimal, "1 FFF"}}) {
         const GivenNumber panel{base, Pos2f{7.5f, 285.0f}};
         InputNumber field{base, kOrigin};
         for (int number = 1; number <= 4095; ++number) {
@@ -103,11 +105,7 @@ TEST_F(InputNumberTest, EveryNumberAsThePanelsShowThemChecksCorrect) {
             ASSERT_EQ(field.GetState(), InputState::Correct)
                 << number << " written as " << panel.ToBaseString(number);
         }
-        // Without leading zeros, hexadecimal in upper case.
-        const std::string shown = panel.ToBaseString(1) + " " + panel.ToBaseString(4095);
-        EXPECT_EQ(shown, base == NumberBase::Binary    ? "1 111111111111"
-                         : base == NumberBase::Decimal ? "1 4095"
-                                                       : "1 FFF");
+        EXPECT_EQ(panel.ToBaseString(1) + " " + panel.ToBaseString(4095), extremes);
     }
     // Glyph frames: a digit's value, whatever the letter's case.
     const std::string digits = "0123456789ABCDEFabcdef";

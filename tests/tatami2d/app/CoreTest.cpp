@@ -249,9 +249,7 @@ TEST(Core, WithVerticalSyncTheLoopWaitsOutShortPassesAtTheDisplaysRate) {
         EXPECT_EQ(elapsed.size(), 30u);
         EXPECT_LT(*std::min_element(elapsed.begin(), elapsed.end()), 0.1f) << "not all clamped";
         EXPECT_EQ(waitsInUs.empty(), !vsync) << rate;
-        for (const std::int64_t wait : waitsInUs) {
-            EXPECT_LE(wait, longestWaitUs) << rate;
-        }
+        EXPECT_LE(vsync ? *std::max_element(waitsInUs.begin(), waitsInUs.end()) : 0, longestWaitUs);
         EXPECT_EQ(calls.find("mallopt"), std::string::npos);
     }
     displayRate = 0;
