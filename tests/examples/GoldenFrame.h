@@ -3,29 +3,39 @@
 #include "support/FrameImage.h"
 #include "support/ScriptedRun.h"
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
 
-// Frames drawn by the examples, compared with the screenshots committed beside their sources;
-// and examples played by a script through Core's own loop (see ScriptedRun.h).
-
-// Expects the frame to match examples/<folder>/<name>.png, or writes it there when
-// DOJO_WRITE_SCREENSHOTS is set (the `example-screenshots` target).
-void ExpectGolden(const SDL_Surface& frame, const std::string& folder, const std::string& name);
+// Examples played by a script through Core's own loop (see ScriptedRun.h), from their build
+// folders where their assets are, and their frames compared with the screenshots committed
+// beside their sources.
 
 inline std::map<std::string, Surface> shots; // frames kept by name
-inline std::string shotName;                 // the next frame's, if it is kept
+inline std::string shotName; // the next frame's, if it is kept, at the drawable's size
 
-// A step that makes a frame of the given seconds and keeps it, at the drawable's size.
-inline std::function<void()> Shot(float seconds, const char* name) {
-    return [seconds, name] {
+// A step that makes a frame of the given seconds, kept under the name if one is given.
+inline std::function<void()> Frame(float seconds, const char* keptAs = "") {
+    return [seconds, keptAs] {
         scripted::frameSeconds = seconds;
-        shotName = name;
+        shotName = keptAs;
     };
 }
+
+// Expects each frame kept under a name to match examples/<folder>/<name>.png, or writes it there
+// when DOJO_WRITE_SCREENSHOTS is set (the `example-screenshots` target).
+void ExpectShots(const std::string& folder,
+                 std::initializer_list<const char*> names = {"screenshot"});
+
+// A script in words, a step each: "f0.1" is a frame of 0.1 s, kept as "screenshot"; "mX,Y",
+// "dX,Y" and "uX,Y" move the mouse to, press and release its left button at (X, Y) in a 640 x
+// 480 window, y upwards; "kName" presses and releases a key.
+std::vector<std::function<void()>> Script(const std::string& words);
 
 // The demo, updated and drawn only in the frames its script asks for.
 template <class Demo>
@@ -49,3 +59,29 @@ struct Scripted : Demo {
         }
     }
 };
+
+// Plays the script to Demo in a window of 640 x 480 with the options, started in the example's
+// build folder; its kept frames are in `shots`. The video driver is asked for by name, as Core
+// refuses one that shows nothing unless it was chosen; Windows has no offscreen GL driver, so
+// there the window is a real one, in the test's virtual X server under Wine.
+template <class Demo>
+void PlayExample(const char* folder, std::vector<std::function<void()>> script,
+                 const tatami2d::WindowOptions& options = {}, const char* audioDriver = "dummy") {
+#ifdef _WIN32
+    SDL_setenv("SDL_VIDEODRIVER", "windows", 1);
+#else
+    SDL_setenv("SDL_VIDEODRIVER", "offscreen", 1);
+#endif
+    SDL_setenv("SDL_AUDIODRIVER", audioDriver, 1);
+    std::filesystem::current_path(std::string{EXAMPLES_BINARY_DIR} + "/" + folder);
+    shots.clear();
+    {
+        tatami2d::Core core{tatami2d::WindowSpec{"Tatami2D example", 640.0f, 480.0f, false},
+                            options};
+        ASSERT_TRUE(core.IsInitialized());
+        scripted::Play<Scripted<Demo>>(core, std::move(script));
+    }
+    // Core leaves the mixer's device to SDL_Quit, after which SDL_mixer still counts it open
+    // and a later Core in this process would get no device of its own.
+    Mix_CloseAudio();
+}

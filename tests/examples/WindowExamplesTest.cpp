@@ -8,36 +8,10 @@
 #include <fstream>
 #include <string>
 
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 using namespace tatami2d;
 using namespace scripted;
-
-// Examples played through Core's loop on SDL's offscreen driver, from their build folders.
-
-namespace {
-
-void Type(const char* text) {
-    SDL_Event event{SDL_TEXTINPUT};
-    std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
-    Push(event);
-}
-
-// Plays the script to Demo in a window of 640 x 480 with the options; its kept frames are in
-// `shots`.
-template <class Demo>
-void PlayExample(const char* folder, const WindowOptions& options,
-                 std::vector<std::function<void()>> script) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    std::filesystem::current_path(std::string{EXAMPLES_BINARY_DIR} + "/" + folder);
-    Core core{WindowSpec{"Tatami2D example", 640.0f, 480.0f, false}, options};
-    ASSERT_TRUE(core.IsInitialized());
-    Play<Scripted<Demo>>(core, std::move(script));
-    Mix_CloseAudio(); // see ExampleSession
-}
-
-} // namespace
 
 // On SDL's virtual joystick: the left stick pushed right and up with a shoulder held, then
 // the d-pad; a pad pulled out mid-press and another plugged in; a name typed with an accent
@@ -48,6 +22,11 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
     const std::string data = testing::TempDir() + "dojo-gamepad-" + std::to_string(getpid());
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     int pad = -1;
+    const auto type = [](const char* text) {
+        SDL_Event event{SDL_TEXTINPUT};
+        std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
+        Push(event);
+    };
     const auto set = [&pad](int button, int axis, int value) {
         if (button >= 0) {
             SDL_JoystickSetVirtualButton(PadAt(pad), button, 1);
@@ -55,31 +34,29 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
         SDL_JoystickSetVirtualAxis(PadAt(pad), axis, static_cast<Sint16>(value));
     };
     PlayExample<GamepadDemo>(
-        "gamepad", WindowOptions{},
-        {[&] { pad = AttachPad(); }, Frame(0.1f),
-         [&] {
-             set(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_AXIS_LEFTX, 32767);
-             set(-1, SDL_CONTROLLER_AXIS_LEFTY, -16000);
-         },
-         Frame(0.4f),
-         [&] {
-             set(SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_AXIS_LEFTX, 0);
-             set(SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_AXIS_LEFTY, 0);
-             SDL_JoystickDetachVirtual(pad);
-         },
-         Frame(0.1f), [&] { pad = AttachPad(); }, Frame(0.1f),
-         [&] {
-             set(SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 24000);
-             set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_AXIS_RIGHTX, -32768);
-             Type("Ren");
-             Type("\u00e9");
-             SDL_Event enter{SDL_KEYDOWN};
-             enter.key.keysym.sym = SDLK_RETURN;
-             Push(enter);
-         },
-         Shot(0.2f, "screenshot")});
-    ASSERT_EQ(shots.count("screenshot"), 1u);
-    ExpectGolden(*shots.at("screenshot"), "gamepad", "screenshot");
+        "gamepad", {[&] { pad = AttachPad(); }, Frame(0.1f),
+                    [&] {
+                        set(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_AXIS_LEFTX, 32767);
+                        set(-1, SDL_CONTROLLER_AXIS_LEFTY, -16000);
+                    },
+                    Frame(0.4f),
+                    [&] {
+                        set(SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_AXIS_LEFTX, 0);
+                        set(SDL_CONTROLLER_BUTTON_B, SDL_CONTROLLER_AXIS_LEFTY, 0);
+                        SDL_JoystickDetachVirtual(pad);
+                    },
+                    Frame(0.1f), [&] { pad = AttachPad(); }, Frame(0.1f),
+                    [&] {
+                        set(SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 24000);
+                        set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_AXIS_RIGHTX, -32768);
+                        type("Ren");
+                        type("\u00e9");
+                        SDL_Event enter{SDL_KEYDOWN};
+                        enter.key.keysym.sym = SDLK_RETURN;
+                        Push(enter);
+                    },
+                    Frame(0.2f, "screenshot")});
+    ExpectShots("gamepad");
     std::string name;
     std::getline(std::ifstream{data + "/Tatami2D/gamepad-example/name.txt"}, name);
     EXPECT_EQ(name, "Ren\u00e9");
@@ -97,9 +74,9 @@ TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
     pointer.motion.y = wheel.wheel.mouseY = 250;
     wheel.wheel.y = 2;
     wheel.wheel.preciseY = 2.0f;
-    PlayExample<ResizeDemo>("resize", WindowOptions{true, true, true},
+    PlayExample<ResizeDemo>("resize",
                             {Frame(0.1f), [] { Click(512, 384); }, // the square
-                             Shot(0.5f, "screenshot-full-screen"),
+                             Frame(0.5f, "screenshot-full-screen"),
                              [] {
                                  SetFullScreen(false);
                                  Resize(800, 480);
@@ -110,14 +87,12 @@ TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
                                  Push(pointer);
                                  Push(wheel);
                              },
-                             Shot(0.5f, "screenshot"), [] { Resize(480, 600); },
+                             Frame(0.5f, "screenshot"), [] { Resize(480, 600); },
                              [] {
                                  Click(120, 300); // the circle
                                  Push(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
                              },
-                             Shot(0.5f, "screenshot-tall")});
-    for (const char* name : {"screenshot-full-screen", "screenshot", "screenshot-tall"}) {
-        ASSERT_EQ(shots.count(name), 1u) << name;
-        ExpectGolden(*shots.at(name), "resize", name);
-    }
+                             Frame(0.5f, "screenshot-tall")},
+                            WindowOptions{true, true, true});
+    ExpectShots("resize", {"screenshot-full-screen", "screenshot", "screenshot-tall"});
 }

@@ -1,23 +1,20 @@
 #include "game/Game.h"
 
-#include "game/DigitRow.h"
 #include "game/GivenNumber.h"
 #include "game/InputNumber.h"
 #include "support/AllocationCounter.h"
-#include "support/GlyphProbe.h"
+#include "support/FrameImage.h"
+#include "support/GLContextFixture.h"
 #include "tatami2d/render/Drawing.h"
-#include "tatami2d/render/HitTests.h"
 #include "tatami2d/render/Sprite.h"
 #include "tatami2d/render/Texture.h"
 #include "tatami2d/render/View.h"
-#include "tools/Palette.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
-#include <functional>
 #include <malloc.h>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,7 +25,6 @@ namespace {
 
 const WindowSpec kSpec{"Numeral Dojo", 1350.0f, 345.0f, true};
 const Pos2f kAway{675.0f, 300.0f}; // between the labels: no box
-const std::string kFont = "Resources/Baloo.ttf";
 
 // The boxes of a panel from its origin (7.5 + 450 x panel, 285): the upper and lower field's
 // input box, Check and Delete (buttons are 32 x 32), and Refresh; with the panel's fields after
@@ -54,24 +50,15 @@ protected:
     // As the core hands events over: whole pixels, y already upwards; the release's own
     // coordinates stay zero, as only the last motion counts.
     void ClickAt(const Pos2f& p, Uint8 button = SDL_BUTTON_LEFT) {
-        SDL_MouseMotionEvent motion{};
-        motion.x = static_cast<Sint32>(p.x);
-        motion.y = static_cast<Sint32>(p.y);
-        game->OnMouseMotion(motion);
-        SDL_MouseButtonEvent release{};
-        release.button = button;
-        game->OnMouseUp(release);
+        game->OnMouseMotion({SDL_MOUSEMOTION, 0, 0, 0, 0, Sint32(p.x), Sint32(p.y), 0, 0});
+        game->OnMouseUp({SDL_MOUSEBUTTONUP, 0, 0, 0, button, 0, 0, 0, 0, 0});
     }
     // A click in the middle of a box of kBoxes.
     void ClickIn(int panel, int box) {
         const auto& b = kBoxes[box];
         ClickAt({7.5f + 450.0f * static_cast<float>(panel) + b.x + b.w / 2, 285 + b.y + b.h / 2});
     }
-    void KeyUp(SDL_Keycode key) {
-        SDL_KeyboardEvent e{};
-        e.keysym.sym = key;
-        game->OnKeyUp(e);
-    }
+    void KeyUp(SDL_Keycode key) { game->OnKeyUp({SDL_KEYUP, 0, 0, 0, 0, 0, 0, {{}, key, 0, 0}}); }
     // Both fields of a panel as e.g. "E12 I0": state (Editing, Idle, Correct, Wrong), text.
     std::string Fields(int panel) const {
         const GivenNumber& p = game->GetPanel(static_cast<size_t>(panel));
@@ -94,9 +81,7 @@ TEST_F(GameTest, PanelsTakeNumbersInBoardOrderAndNewOnesOnlyFromRefresh) {
     ClickIn(1, kRefresh);
     std::srand(99);
     int numbers[4];
-    for (int& n : numbers) {
-        n = std::rand() % 4095 + 1;
-    }
+    std::generate(std::begin(numbers), std::end(numbers), [] { return std::rand() % 4095 + 1; });
     for (const int i : {0, 1, 2}) {
         EXPECT_EQ(game->GetPanel(static_cast<size_t>(i)).GetNumber(), numbers[i == 1 ? 3 : i]);
     }
@@ -153,92 +138,36 @@ TEST_F(GameTest, DigitAndLetterKeysCountOnReleaseFromEitherRow) {
     EXPECT_EQ(Fields(0) + " " + Fields(1), "I0 I0 I0 E1");
 }
 
-// In a 1000 x 200 window the top and right borders cross answer boxes and must cover them.
-// Upright lines are probed low on one side and high on the other, so a tilt shows.
-TEST_F(GameTest, AGridAlongTheWindowsEdgesCoversTheDarkBoard) {
+// In a 1000 x 200 window the top and right borders cross answer boxes and must cover them. Each
+// line inks its first and last row or column and not those beside it; upright lines are probed
+// low on one side and high on the other, so a tilt shows.
+TEST_F(GameTest, AGridAlongTheWindowsEdgesCoversTheBoard) {
     game.emplace(WindowSpec{"Numeral Dojo", 1000.0f, 200.0f, true});
     game->Draw();
     const struct {
-        int x, y;
-        bool line;
-    } pixels[] = {
-        {100, 194, false}, {100, 195, true}, {100, 199, true}, {100, 200, false}, // top
-        {100, 4, true},    {100, 5, false},                                       // bottom
-        {100, 241, false}, {100, 242, true}, {100, 246, true}, {100, 247, false}, // middle
-        {4, 10, true},     {5, 190, false},                                       // left
-        {449, 10, false},  {450, 10, true},  {454, 190, true}, {455, 190, false},
-        {899, 10, false},  {900, 10, true},  {904, 190, true}, {905, 190, false},
-        {994, 10, false},  {995, 10, true},  {999, 190, true}, {1000, 190, false}, // right
-    };
-    for (const auto& [x, y, line] : pixels) {
-        const Pixel p = ReadPixel(x, y);
-        EXPECT_EQ(p.r + p.g + p.b == 0, line) << x << ", " << y;
+        bool upright;
+        int first, last;
+    } lines[] = {{false, 195, 199}, {false, 0, 4},    {false, 242, 246}, {true, 0, 4},
+                 {true, 450, 454},  {true, 900, 904}, {true, 995, 999}};
+    for (const auto& [upright, first, last] : lines) {
+        for (const int at : {std::max(first - 1, 0), first, last, last + 1}) {
+            const int x = upright ? at : 100, y = !upright ? at : at <= first ? 10 : 190;
+            const Pixel p = ReadPixel(x, y);
+            EXPECT_EQ(p.r + p.g + p.b == 0, at >= first && at <= last) << x << ", " << y;
+        }
     }
-    EXPECT_TRUE(IsNear(ReadPixel(675, 120), Pixel{38, 38, 38, 255}, 0)) << "dark grey board";
 }
 
-// Each label and radix in the game's font, size and colour, each button, box and number, where
-// the layout puts it: drawn alone, it shows the same pixels as on the board (but where a
-// field's box covers a label's descender).
-TEST_F(GameTest, TextsButtonsBoxesAndNumbersShowOnTheBoardAsTheyDoAlone) {
-    const auto readFrame = [] {
-        std::vector<Pixel> frame(static_cast<size_t>(kWidth * kHeight));
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
-        return frame;
-    };
+// The board's first frame, from a fixed seed, is the picture the browser's first frame is held
+// to (tests/web, which leaves the numbers out): kept current here.
+TEST_F(GameTest, TheFirstFrameMatchesItsPicture) {
+    std::srand(1);
+    game.emplace(kSpec);
+    game->Update(0.016f);
     game->Draw();
-    const std::vector<Pixel> board = readFrame();
-    const auto expectAsOnBoard = [&](const std::function<void()>& draw, const Box2f& covered,
-                                     const std::string& what) {
-        Clear(0.15f, 0.15f, 0.15f);
-        draw();
-        const std::vector<Pixel> alone = readFrame();
-        int ink = 0, differing = 0;
-        for (size_t i = 0; i < alone.size(); ++i) {
-            const Pos2f centre{float(i % kWidth) + 0.5f, float(i / kWidth) + 0.5f};
-            if (!IsNear(alone[i], Pixel{38, 38, 38, 255}, 0) &&
-                !util2d::IsPointInRect(centre, covered)) {
-                ++ink;
-                differing += !IsNear(alone[i], board[i], 0);
-            }
-        }
-        EXPECT_GT(ink, 50) << what;
-        EXPECT_EQ(differing, 0) << what;
-    };
-    const char* const names[][2]{{"Binary", "2"}, {"Decimal", "10"}, {"Hexadecimal", "16"}};
-    const int basesShown[3][3]{{2, 1, 0}, {0, 1, 2}, {1, 0, 2}}; // panel, upper, lower field
-    const ColorRGBA text{98 / 255.0f, 146 / 255.0f, 99 / 255.0f, 1.0f};
-    Sprite green{"Resources/green.png", 16, 1, Pos2f{}}, white{"Resources/white.png", 16, 1, {}};
-    for (int panel = 0; panel < 3; ++panel) {
-        const float x = 7.5f + 450.0f * static_cast<float>(panel);
-        const GivenNumber& shown = game->GetPanel(static_cast<size_t>(panel));
-        const std::string digits = shown.ToBaseString(shown.GetNumber());
-        expectAsOnBoard([&] { digitrow::Draw(green, digits, Pos2f(x + 340, 255)); }, Box2f{},
-                        "number");
-        for (int row = 0; row < 3; ++row) {
-            const float y = row == 0 ? 285.0f : 285.0f - 100.0f - 140.0f * float(row - 1);
-            const Box2f box = row == 0 ? Box2f{} : Box2f{x, y - 35, 370, 50};
-            const auto& [label, radix] = names[basesShown[panel][row]];
-            const Texture labelText{label, kFont, 42, text}, radixText{radix, kFont, 28, text};
-            expectAsOnBoard([&] { labelText.Draw(Pos2f{x, y}, Box2f{}); }, box, label);
-            expectAsOnBoard([&] { radixText.Draw(Pos2f{x + 370, y - 50}, Box2f{}); }, box, radix);
-            if (row > 0) { // the field's box, with its 0
-                expectAsOnBoard(
-                    [&] {
-                        util2d::SetColor(ColorRGBA{0.1f, 0.1f, 0.1f, 1.0f});
-                        util2d::FillRect(box);
-                        digitrow::Draw(white, "0", {x + 340, y - 30});
-                    },
-                    Box2f{}, "box");
-            }
-            for (const char* button :
-                 row == 0 ? std::vector{"Refresh"} : std::vector{"Check", "Delete"}) {
-                const Texture image{"Resources/" + std::string{button} + ".png"};
-                const Pos2f at{x + (button[0] == 'D' ? 352 : 400), y + 15};
-                expectAsOnBoard([&] { image.Draw(at, Box2f{}); }, box, button);
-            }
-        }
-    }
+    ExpectFrameMatches(*CaptureFrame(kWidth, kHeight),
+                       DOJO_SOURCE_DIR "/tests/game/first-frame.png",
+                       testing::TempDir() + "first-frame.png");
 }
 
 // The framework's curves and polygons too, which the board does not draw, and a view with

@@ -20,7 +20,9 @@ Surface CaptureFrame(int width, int height) {
     return frame;
 }
 
-int CountDifferences(const SDL_Surface& a, const SDL_Surface& b) {
+// Channel values of two RGB24 surfaces that differ by more than the tolerance; all of them when
+// the sizes differ.
+static int CountDifferences(const SDL_Surface& a, const SDL_Surface& b) {
     if (a.w != b.w || a.h != b.h) {
         return 3 * a.w * a.h;
     }

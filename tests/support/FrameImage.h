@@ -19,10 +19,6 @@ Surface CaptureFrame(int width, int height);
 // more.
 constexpr int kChannelTolerance = 2;
 
-// Channel values of two RGB24 surfaces that differ by more than the tolerance; all of them
-// when the sizes differ.
-int CountDifferences(const SDL_Surface& a, const SDL_Surface& b);
-
 // Expects the frame to match the PNG at reference, or, with DOJO_WRITE_SCREENSHOTS set, writes
 // it there. A frame that differs is saved at lastFrame for a look.
 void ExpectFrameMatches(const SDL_Surface& frame, const std::string& reference,

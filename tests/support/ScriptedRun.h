@@ -1,8 +1,6 @@
 #pragma once
 
 #include "tatami2d/app/Core.h"
-#include "tatami2d/app/DrawArea.h"
-#include "tatami2d/app/DrawAreaFit.h"
 #include "tatami2d/app/QuitRequest.h"
 
 #include <cstdio>
@@ -58,24 +56,19 @@ inline SDL_Event WindowEvent(Uint8 what) {
 inline void Click(int x, int y) {
     for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
         SDL_Event event{type};
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.x = x;
-        event.button.y = y;
+        event.button = {type, 0, 0, 0, SDL_BUTTON_LEFT, 0, 0, 0, x, y};
         Push(event);
     }
 }
 
-// Resizes Core's window; the script goes on 20 passes after the layout has followed.
+// Resizes Core's window; the script goes on 20 passes after the drawable has that size, by
+// when the layout has followed.
 inline void Resize(int width, int height) {
     SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), width, height);
     holdUntil = [width, height, settled = 0]() mutable {
         int w = 0, h = 0;
         SDL_GL_GetDrawableSize(SDL_GL_GetCurrentWindow(), &w, &h);
-        const tatami2d::DrawArea a = tatami2d::GetDrawArea();
-        const tatami2d::DrawArea f = tatami2d::FitDrawArea(w, h, a.logicalWidth, a.logicalHeight);
-        const bool there = w == width && h == height && a.left == f.left && a.bottom == f.bottom &&
-                           a.width == f.width && a.height == f.height;
-        settled = there ? settled + 1 : 0;
+        settled = w == width && h == height ? settled + 1 : 0;
         return settled >= 20;
     };
 }
@@ -88,11 +81,6 @@ inline int AttachPad() {
 
 inline SDL_Joystick* PadAt(int device) {
     return SDL_JoystickFromInstanceID(SDL_JoystickGetDeviceInstanceID(device));
-}
-
-// A step that makes a frame of the given seconds.
-inline std::function<void()> Frame(float seconds) {
-    return [seconds] { frameSeconds = seconds; };
 }
 
 // The handlers every game has; it notes mouse presses.

@@ -5,11 +5,7 @@
 // Leaks reported from inside the graphics stack, not from this project: Mesa's llvmpipe
 // keeps compiled shader variants and screen state in process-wide caches until exit.
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libLLVM\n"
-           "leak:libgallium\n"
-           "leak:swrast_dri\n"
-           "leak:libGLX_mesa\n"
-           "leak:libEGL_mesa\n"
+    return "leak:libLLVM\nleak:libgallium\nleak:swrast_dri\nleak:libGLX_mesa\nleak:libEGL_mesa\n"
            "leak:libglapi\n";
 }
 

@@ -105,16 +105,13 @@ NOTED(void, Mix_Quit, (), (), "", )
 NOTED(void, TTF_Quit, (), (), "", )
 NOTED(void, IMG_Quit, (), (), "", )
 NOTED(void, SDL_Quit, (), (), "", )
+NOTED(void, SDL_GL_SwapWindow, (SDL_Window * w), (w), "", )
+NOTED(int, mallopt, (int param, int value), (param, value), "", 0) // the heap settings
 #undef NOTED
 // Whether the video driver was asked for: "SDL_GetHint" makes it seem not.
 const char* __real_SDL_GetHint(const char* name);
 const char* __wrap_SDL_GetHint(const char* name) {
     return failing == "SDL_GetHint" ? nullptr : __real_SDL_GetHint(name);
-}
-void __real_SDL_GL_SwapWindow(SDL_Window* window);
-void __wrap_SDL_GL_SwapWindow(SDL_Window* window) {
-    calls += "swap|";
-    __real_SDL_GL_SwapWindow(window);
 }
 int __real_SDL_GetCurrentDisplayMode(int display, SDL_DisplayMode* mode);
 int __wrap_SDL_GetCurrentDisplayMode(int display, SDL_DisplayMode* mode) {
@@ -127,12 +124,6 @@ int __real_nanosleep(const timespec* request, timespec* remaining);
 int __wrap_nanosleep(const timespec* request, timespec* remaining) {
     waitsInUs.push_back(request->tv_sec * 1000000 + request->tv_nsec / 1000);
     return __real_nanosleep(request, remaining);
-}
-// The framework's changes to the C library's heap settings.
-int __real_mallopt(int param, int value);
-int __wrap_mallopt(int param, int value) {
-    calls += "mallopt " + std::to_string(param) + " " + std::to_string(value) + "|";
-    return __real_mallopt(param, value);
 }
 }
 
@@ -185,7 +176,8 @@ TEST(Core, RunDeliversEveryEventFlippedToYUpThenUpdatesDrawsSwapsAndPacesUntilQu
     // quit is still delivered, but nothing is drawn on that pass.
     EXPECT_EQ(calls, "new Numeral Dojo sharing loads|up|motion by -4 at 10,345|press at "
                      "20,1|release at 30,245|repeat|"
-                     "update|draw|swap|pace|update|draw|swap|pace|down|delete|");
+                     "update|draw|SDL_GL_SwapWindow|pace|update|draw|SDL_GL_SwapWindow|pace|down|"
+                     "delete|");
     ASSERT_EQ(elapsed.size(), 2u);
     EXPECT_EQ(elapsed[1], 0.1f) << "a stall reaches the game as at most 0.1 s";
 }
@@ -257,9 +249,7 @@ TEST(Core, WithVerticalSyncTheLoopWaitsOutShortPassesAtTheDisplaysRate) {
         EXPECT_EQ(elapsed.size(), 30u);
         EXPECT_LT(*std::min_element(elapsed.begin(), elapsed.end()), 0.1f) << "not all clamped";
         EXPECT_EQ(waitsInUs.empty(), !vsync) << rate;
-        for (const std::int64_t wait : waitsInUs) {
-            EXPECT_LE(wait, longestWaitUs) << rate;
-        }
+        EXPECT_LE(vsync ? *std::max_element(waitsInUs.begin(), waitsInUs.end()) : 0, longestWaitUs);
         EXPECT_EQ(calls.find("mallopt"), std::string::npos);
     }
     displayRate = 0;

@@ -1,20 +1,10 @@
+#include "../math/ValueText.h"
 #include "tatami2d/app/DrawAreaFit.h"
 #include "tatami2d/app/MouseMapping.h"
-
-#include <string>
 
 #include <gtest/gtest.h>
 
 using namespace tatami2d;
-
-namespace {
-
-std::string Text(const DrawArea& a) {
-    return std::to_string(a.left) + "," + std::to_string(a.bottom) + " " + std::to_string(a.width) +
-           "x" + std::to_string(a.height);
-}
-
-} // namespace
 
 TEST(FitDrawArea, KeepsTheShapeCentredWithBarsAndTheWindowAsOpenedUnscaled) {
     const struct {
@@ -22,22 +12,22 @@ TEST(FitDrawArea, KeepsTheShapeCentredWithBarsAndTheWindowAsOpenedUnscaled) {
         float logicalWidth, logicalHeight;
         const char* expected;
     } cases[] = {
-        {1350, 345, 1350.9f, 345.9f, "0,0 1350x345"}, // the truncated size: unscaled
-        {1350, 300, 1350.0f, 345.0f, "88,0 1174x300"},
-        {800, 480, 640.0f, 480.0f, "80,0 640x480"},   // wider: bars left and right
-        {480, 600, 640.0f, 480.0f, "0,120 480x360"},  // taller: bars above and below
-        {1280, 720, 640.0f, 480.0f, "160,0 960x720"}, // larger
-        {1280, 960, 640.0f, 480.0f, "0,0 1280x960"},  // twice the density
-        {101, 100, 640.0f, 480.0f, "0,12 101x76"},    // 75.75 rounds up
-        {400, 2, 640.0f, 4000.0f, "199,0 1x2"},       // never thinner than a pixel
-        {641, 481, 640.0f, 480.0f, "0,0 641x481"},    // a pixel more each way scales
+        {1350, 345, 1350.9f, 345.9f, "0 0 1350 345 1350.9 345.9 "}, // the truncated size: unscaled
+        {1350, 300, 1350.0f, 345.0f, "88 0 1174 300 1350 345 "},
+        {800, 480, 640.0f, 480.0f, "80 0 640 480 640 480 "},   // wider: bars left and right
+        {480, 600, 640.0f, 480.0f, "0 120 480 360 640 480 "},  // taller: bars above and below
+        {1280, 720, 640.0f, 480.0f, "160 0 960 720 640 480 "}, // larger
+        {1280, 960, 640.0f, 480.0f, "0 0 1280 960 640 480 "},  // twice the density
+        {101, 100, 640.0f, 480.0f, "0 12 101 76 640 480 "},    // 75.75 rounds up
+        {400, 2, 640.0f, 4000.0f, "199 0 1 2 640 4000 "},      // never thinner than a pixel
+        {641, 481, 640.0f, 480.0f, "0 0 641 481 640 480 "},    // a pixel more each way scales
     };
     for (const auto& c : cases) {
         const DrawArea area =
             FitDrawArea(c.drawableWidth, c.drawableHeight, c.logicalWidth, c.logicalHeight);
-        EXPECT_EQ(Text(area), c.expected) << c.drawableWidth << "x" << c.drawableHeight;
-        EXPECT_EQ(area.logicalWidth, c.logicalWidth);
-        EXPECT_EQ(area.logicalHeight, c.logicalHeight);
+        EXPECT_EQ(ValueText(area.left, area.bottom, area.width, area.height, area.logicalWidth,
+                            area.logicalHeight),
+                  c.expected);
     }
 }
 

@@ -1,21 +1,38 @@
 #include "support/AllocationCounter.h"
 #include "support/ScriptedRun.h"
+#include "tatami2d/app/DrawArea.h"
+#include "tatami2d/app/FullScreen.h"
 #include "tatami2d/app/Log.h"
 
+#include <array>
+#include <cmath>
 #include <string>
 
+#include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
 using namespace tatami2d;
 using namespace scripted;
 
-// Games driven through Core's own loop by real SDL events: pushed, or from SDL's virtual
-// joystick. Whether the offscreen window has the focus depends on SDL: 2.32 gives it at once,
-// 2.26 never. Without it SDL drops pad presses.
+// Games driven through Core's loop by real SDL events, pushed or from SDL's virtual joystick,
+// on the offscreen driver: its desktop is 1024 x 768, its window has the focus at once with SDL
+// 2.32 and never with 2.26 (without it SDL drops pad presses), and its drawable keeps the size
+// it opened with, so pixels are read only in windows made smaller. The drawable's size as Core asks
+// it can be changed.
+
+int pixelsPerPoint = 1; // 0: minimised
+extern "C" {
+void __real_SDL_GL_GetDrawableSize(SDL_Window* window, int* w, int* h);
+void __wrap_SDL_GL_GetDrawableSize(SDL_Window* window, int* w, int* h) {
+    __real_SDL_GL_GetDrawableSize(window, w, h);
+    *w *= pixelsPerPoint;
+    *h *= pixelsPerPoint;
+}
+}
 
 namespace {
 
-const WindowSpec kSpec{"input", 640.0f, 480.0f, false};
+const WindowSpec kSpec{"loop", 640.0f, 480.0f, false};
 
 // A game that declares every optional handler.
 struct Listener : scripted::Game {
@@ -60,6 +77,45 @@ SDL_Event Wheel(int x, int y, Uint32 direction, float preciseY, int mouseX, int 
     return event;
 }
 
+// The draw area, and whether the viewport, the clipping and the projection of the logical
+// size follow it.
+std::string AreaText() {
+    const DrawArea a = GetDrawArea();
+    std::array<GLint, 4> viewport{};
+    std::array<GLfloat, 16> m{};
+    GLint matrixMode = 0;
+    glGetIntegerv(GL_VIEWPORT, viewport.data());
+    glGetFloatv(GL_PROJECTION_MATRIX, m.data());
+    glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
+    const bool projected = matrixMode == GL_MODELVIEW && m[12] == -1.0f && m[13] == -1.0f &&
+                           std::abs(m[0] * a.logicalWidth - 2.0f) < 1e-5f &&
+                           std::abs(m[5] * a.logicalHeight - 2.0f) < 1e-5f;
+    return std::to_string(a.left) + "," + std::to_string(a.bottom) + " " + std::to_string(a.width) +
+           "x" + std::to_string(a.height) + (glIsEnabled(GL_SCISSOR_TEST) ? " clipped" : "") +
+           (viewport == std::array<GLint, 4>{a.left, a.bottom, a.width, a.height} ? "" : " off") +
+           (projected ? "" : " unprojected");
+}
+const auto NoteArea = [] { heard += AreaText() + "|"; };
+const auto SetSize = [](int w, int h) { SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), w, h); };
+
+// Clears its logical window blue; in a frame, notes the pixels of a column down the middle of
+// a 320 x 480 window: the top bar, the logical window, the bottom bar.
+struct Painter : scripted::Game {
+    using Game::Game;
+    void Draw() {
+        glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        for (const int y : {420, 240, 60}) {
+            std::array<Uint8, 4> p{};
+            glReadPixels(160, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
+            heard += frameSeconds < 0.0f ? ""
+                     : p[2] == 255       ? "blue|"
+                     : p[0] + p[2]       ? "?|"
+                                         : "black|";
+        }
+    }
+};
+
 } // namespace
 
 TEST(CoreInput, WheelTextAndFocusReachTheHandlersAQuitRequestEndsTheLoop) {
@@ -103,10 +159,9 @@ TEST(CoreInput, PadsArriveOnceByTheirIdAndReleaseWhatIsHeldWhenPulledOut) {
     std::string log;
     SetLogSink([&log](std::string_view message) { log += message; });
     int device = -1;
-    SDL_Event again{SDL_CONTROLLERDEVICEADDED}, unknown = again,
-                                                stranger{SDL_CONTROLLERDEVICEREMOVED};
+    SDL_Event again{SDL_CONTROLLERDEVICEADDED}, unknown = again, stranger = again;
     unknown.cdevice.which = 99;
-    stranger.cdevice.which = 4242;
+    stranger.cdevice = {SDL_CONTROLLERDEVICEREMOVED, 0, 4242};
     Play<Listener>(core,
                    {[&] { device = AttachPad(); },
                     [&] {
@@ -135,9 +190,11 @@ TEST(CoreInput, SteadyPassesWithEveryKindOfInputAllocateNothing) {
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     const int device = AttachPad();
     std::size_t before = 0, after = 0;
-    SDL_Event events[]{SDL_Event{SDL_MOUSEWHEEL}, SDL_Event{SDL_TEXTINPUT},
-                       SDL_Event{SDL_MOUSEBUTTONDOWN}, SDL_Event{SDL_MOUSEMOTION},
-                       WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED)};
+    const SDL_Event events[]{{SDL_MOUSEWHEEL},
+                             {SDL_TEXTINPUT},
+                             {SDL_MOUSEBUTTONDOWN},
+                             {SDL_MOUSEMOTION},
+                             WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED)};
     std::vector<std::function<void()>> script(60, [&] {
         before = next == 3 ? HeapAllocationCount() : before;
         for (const SDL_Event& event : events) {
@@ -161,4 +218,75 @@ TEST(CoreInput, SteadyPassesWithEveryKindOfInputAllocateNothing) {
     EXPECT_EQ(SDL_GameControllerFromInstanceID(SDL_JoystickGetDeviceInstanceID(device)), nullptr);
     SDL_JoystickDetachVirtual(device);
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+TEST(CoreWindow, AResizedWindowKeepsTheLogicalWindowFittedBetweenBlackBars) {
+    Core core{kSpec, WindowOptions{true, false, true}};
+    ASSERT_TRUE(core.IsInitialized());
+    EXPECT_EQ(SDL_GetWindowFlags(SDL_GL_GetCurrentWindow()) &
+                  (SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI),
+              SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    Play<Painter>(core, {[] {
+                             // A projection of the game's own, which the layout replaces.
+                             glMatrixMode(GL_PROJECTION);
+                             glScalef(2.0f, 2.0f, 1.0f);
+                             glMatrixMode(GL_MODELVIEW);
+                             SetSize(320, 480);
+                         },
+                         [] {
+                             NoteArea();
+                             Click(160, 240);
+                             Click(0, 0); // the top bar's corner
+                             frameSeconds = 0.0f;
+                         },
+                         [] {
+                             pixelsPerPoint = 0; // minimised
+                             Push(WindowEvent(SDL_WINDOWEVENT_SIZE_CHANGED));
+                         },
+                         [] {
+                             NoteArea();
+                             pixelsPerPoint = 2; // moved to a display of twice the density
+                             Push(WindowEvent(SDL_WINDOWEVENT_DISPLAY_CHANGED));
+                         },
+                         [] {
+                             NoteArea();
+                             Click(160, 240);
+                             pixelsPerPoint = 1;
+                             SetSize(1, 1);
+                         },
+                         [] {
+                             NoteArea();
+                             SetSize(640, 480);
+                         },
+                         [] { NoteArea(); }});
+    EXPECT_EQ(heard, "0,120 320x240 clipped|black|blue|black|down 320,240|down 0,720|"
+                     "0,120 320x240 clipped|0,240 640x480 clipped|down 320,240|0,0 1x1|"
+                     "0,0 640x480|");
+}
+
+TEST(CoreWindow, AFixedWindowGoesFullScreenAndBackToItsSize) {
+    std::string log;
+    SetLogSink([&log](std::string_view message) { log += message; });
+    EXPECT_FALSE(SetFullScreen(true) || IsFullScreen()) << "no window";
+    Core core{kSpec}; // without options: fixed, filling the drawable
+    ASSERT_TRUE(core.IsInitialized());
+    EXPECT_EQ(SDL_GetWindowFlags(SDL_GL_GetCurrentWindow()) &
+                  (SDL_WINDOW_RESIZABLE | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI),
+              0u);
+    EXPECT_EQ(AreaText(), "0,0 640x480");
+    const auto ask = [](bool fullScreen) {
+        const bool done = SetFullScreen(fullScreen);
+        Note("%d%d", done, IsFullScreen());
+    };
+    Play<scripted::Game>(core, {[&] { ask(true); },
+                                [&] {
+                                    NoteArea();
+                                    ask(true);
+                                    ask(false);
+                                },
+                                [] { NoteArea(); }});
+    SetLogSink(nullptr);
+    EXPECT_EQ(heard, "11|0,0 1024x768|11|10|0,0 640x480|");
+    EXPECT_EQ(log.rfind("SetFullScreen(..), error when calling SDL_SetWindowFullscreen: ", 0), 0u);
+    EXPECT_EQ(log.back(), '\n');
 }
