@@ -6,6 +6,7 @@
 #include "support/FrameImage.h"
 #include "support/GLContextFixture.h"
 #include "tatami2d/render/Drawing.h"
+#include "tatami2d/render/DrawingProfile.h"
 #include "tatami2d/render/Sprite.h"
 #include "tatami2d/render/Texture.h"
 #include "tatami2d/render/View.h"
@@ -179,22 +180,29 @@ TEST_F(GameTest, SteadyFramesAllocateNothing) {
     const Sprite glyph{"Resources/green.png", 16, 1, Pos2f{}};
     View camera{Pos2f{100, 100}, 400, 200};
     camera.SetRotation(0.3f);
-    std::size_t before = 0;
-    for (int frame = 0; frame < 300; ++frame) {
-        before = frame == 1 ? HeapAllocationCount() : before; // the driver builds on first use
-        game->Update(0.016f);
-        camera.Apply();
-        game->Draw();
-        sheet.Draw(Placement{{50, 50}, {10, 10}, 0.5f, {-2, 1}}, Box2f{}, ColorRGBA{1, 0, 0, 0.5f});
-        glyph.Draw(Matrix2x3::CreateRotationMatrix(30.0f), ColorRGBA{0, 1, 0, 1});
-        camera.WindowToWorld(camera.WorldToWindow(Pos2f{3, 4}));
-        View::ApplyDefault();
-        util2d::DrawEllipse(50, 50, 40, 20, 1.0f);
-        util2d::FillArc(50, 50, 30, 30, 0.0f, 2.0f);
-        util2d::DrawPolygon(triangle, 3, true, 1.0f);
-        util2d::FillPolygon(triangle, 3);
+    // Both ways of drawing: the desktop's, and the browser's subset.
+    for (const DrawingProfile profile :
+         {DrawingProfile::FixedFunction, DrawingProfile::WebSubset}) {
+        SetDrawingProfile(profile);
+        std::size_t before = 0;
+        for (int frame = 0; frame < 300; ++frame) {
+            before = frame == 1 ? HeapAllocationCount() : before; // the driver builds on first use
+            game->Update(0.016f);
+            camera.Apply();
+            game->Draw();
+            sheet.Draw(Placement{{50, 50}, {10, 10}, 0.5f, {-2, 1}}, Box2f{},
+                       ColorRGBA{1, 0, 0, 0.5f});
+            glyph.Draw(Matrix2x3::CreateRotationMatrix(30.0f), ColorRGBA{0, 1, 0, 1});
+            camera.WindowToWorld(camera.WorldToWindow(Pos2f{3, 4}));
+            View::ApplyDefault();
+            util2d::DrawEllipse(50, 50, 40, 20, 2.0f);
+            util2d::FillArc(50, 50, 30, 30, 0.0f, 2.0f);
+            util2d::DrawPolygon(triangle, 3, true, 3.0f);
+            util2d::FillPolygon(triangle, 3);
+        }
+        EXPECT_EQ(HeapAllocationCount() - before, 0u) << static_cast<int>(profile);
     }
-    EXPECT_EQ(HeapAllocationCount() - before, 0u);
+    SetDrawingProfile(DrawingProfile::FixedFunction);
 }
 
 // The program itself, run twice in this process, each time in a second of its own and from the
