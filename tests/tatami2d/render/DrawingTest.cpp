@@ -111,6 +111,7 @@ void RefusedSizes() { // OpenGL keeps the last width or size it accepted, first 
     DrawLine(20, 20, 300, 60, 0.0f);
     DrawPoint(450, 100, -2.0f);
     DrawLine(20, 100, 300, 140, 5.0f);
+    DrawLine(20, 60, 300, 100, 0.0f); // refused after 5: still 5
     DrawLine(20, 180, 300, 220, std::nanf(""));
     DrawPoint(400, 100, 6.0f);
     DrawPoint(450, 150, -2.0f);

@@ -18,6 +18,10 @@ TEST(HitTests, PointsBoxesAndSegmentsTouchingCountButTouchingCirclesDoNot) {
                         IsPointInCircle({4, 5}, c), IsPointInCircle({4, 5.01f}, c),
                         IsOverlapping(c, Disc2f{7, 9, 5}), IsOverlapping(c, Disc2f{7, 9, 5.01f})),
               "1 1 0 0 1 0 0 1 ");
+    // Default records are empty at the origin: a default disc covers only the origin itself.
+    EXPECT_EQ(ValueText(IsPointInCircle({0, 0}, Disc2f{}), IsPointInCircle({0.5f, 0}, Disc2f{}),
+                        Box2f{}.left + Box2f{}.bottom + Box2f{}.width + Box2f{}.height),
+              "1 0 0 ");
     // Boxes that share a corner or an edge, and boxes just apart on each side.
     EXPECT_EQ(
         ValueText(
