@@ -5,22 +5,8 @@ include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 # When no prefix is given, ask the script for it: it builds the libraries the first time and
 # answers from its cache after that.
-if(NOT DOJO_CROSS_PREFIX AND DEFINED ENV{DOJO_CROSS_PREFIX})
-    set(DOJO_CROSS_PREFIX "$ENV{DOJO_CROSS_PREFIX}")
-endif()
-if(NOT DOJO_CROSS_PREFIX)
-    execute_process(
-        COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../../tools/cross/build-libs.sh web
-        OUTPUT_VARIABLE dojoCrossPrefix
-        OUTPUT_STRIP_TRAILING_WHITESPACE
-        RESULT_VARIABLE dojoCrossResult)
-    if(NOT dojoCrossResult EQUAL 0)
-        message(FATAL_ERROR "tools/cross/build-libs.sh web failed")
-    endif()
-    set(DOJO_CROSS_PREFIX "${dojoCrossPrefix}" CACHE PATH "Prefix of the cross-built libraries")
-endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES DOJO_CROSS_PREFIX)
-set(ENV{DOJO_CROSS_PREFIX} "${DOJO_CROSS_PREFIX}")
+include(${CMAKE_CURRENT_LIST_DIR}/CrossPrefix.cmake)
+dojo_cross_prefix(web)
 list(APPEND CMAKE_FIND_ROOT_PATH ${DOJO_CROSS_PREFIX})
 
 # Not Emscripten's built-in SDL 1 either, whose headers would come before SDL2's.

@@ -10,24 +10,8 @@ set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 # The cross-built SDL2, SDL2_image, SDL2_ttf, SDL2_mixer and FreeType live in one prefix made
 # by tools/cross/build-libs.sh. When no prefix is given, ask the script for it: it builds the
 # libraries the first time and answers from its cache after that.
-if(NOT DOJO_CROSS_PREFIX AND DEFINED ENV{DOJO_CROSS_PREFIX})
-    set(DOJO_CROSS_PREFIX "$ENV{DOJO_CROSS_PREFIX}")
-endif()
-if(NOT DOJO_CROSS_PREFIX)
-    execute_process(
-        COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../../tools/cross/build-libs.sh windows
-        OUTPUT_VARIABLE dojoCrossPrefix
-        OUTPUT_STRIP_TRAILING_WHITESPACE
-        RESULT_VARIABLE dojoCrossResult)
-    if(NOT dojoCrossResult EQUAL 0)
-        message(FATAL_ERROR "tools/cross/build-libs.sh windows failed")
-    endif()
-    set(DOJO_CROSS_PREFIX "${dojoCrossPrefix}" CACHE PATH "Prefix of the cross-built libraries")
-endif()
-# The checks CMake compiles in projects of their own read this file again.
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES DOJO_CROSS_PREFIX)
-# The environment carries the prefix into those checks as well.
-set(ENV{DOJO_CROSS_PREFIX} "${DOJO_CROSS_PREFIX}")
+include(${CMAKE_CURRENT_LIST_DIR}/CrossPrefix.cmake)
+dojo_cross_prefix(windows)
 
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${DOJO_CROSS_PREFIX})
 set(CMAKE_PREFIX_PATH ${DOJO_CROSS_PREFIX})
