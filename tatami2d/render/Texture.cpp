@@ -155,24 +155,20 @@ void UploadRgbaPixels(SDL_Surface& surface) {
 
 } // namespace
 
-Texture::Texture(const std::string& imagePath)
-    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+Texture::Texture(const std::string& imagePath) {
     CreateFromImage(imagePath);
 }
 
 Texture::Texture(const std::string& text, const std::string& fontPath, int ptSize,
-                 const ColorRGBA& color)
-    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+                 const ColorRGBA& color) {
     CreateFromString(text, fontPath, ptSize, color);
 }
 
-Texture::Texture(const std::string& text, TTF_Font* pFont, const ColorRGBA& color)
-    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+Texture::Texture(const std::string& text, TTF_Font* pFont, const ColorRGBA& color) {
     CreateFromString(text, pFont, color);
 }
 
-Texture::Texture(const std::string& text, const Font& font, const ColorRGBA& color)
-    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+Texture::Texture(const std::string& text, const Font& font, const ColorRGBA& color) {
     CreateFromUtf8(text, font, color);
 }
 
