@@ -412,7 +412,7 @@ void Texture::Draw(const Placement& placement, const Box2f& srcRect, const Color
 }
 
 void Texture::DrawFilledRect(const Box2f& dstRect) const {
-    glColor4f(1.0f, 0.0f, 1.0f, 1.0f);
+    SendColor(kPlaceholderColor);
     RememberCurrentColor(kPlaceholderColor);
     Primitive rect = Primitive::Filled(GL_POLYGON);
     rect.Vertex(dstRect.left, dstRect.bottom);
