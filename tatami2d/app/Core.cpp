@@ -129,7 +129,7 @@ void Core::Initialize() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     // A new context draws in white, whatever an earlier one was left with.
-    RememberCurrentColor(ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f});
+    RememberCurrentColor(ColorRGBA::White());
 
     if ((IMG_Init(IMG_INIT_PNG) & IMG_INIT_PNG) != IMG_INIT_PNG) {
         ReportSdlFailure("Core::Initialize( ), error when calling IMG_Init: ");

@@ -10,6 +10,8 @@ struct ColorRGBA {
     /// Opaque black, not transparent: a colour that is forgotten still shows.
     ColorRGBA() : ColorRGBA(0.0f, 0.0f, 0.0f, 1.0f) {}
     ColorRGBA(float r, float g, float b, float a) : r{r}, g{g}, b{b}, a{a} {} ///< Unchecked.
+    /// Opaque white: as a tint it leaves an image's texels as they are.
+    static ColorRGBA White() { return ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}; }
 
     float r; ///< Red.
     float g; ///< Green.

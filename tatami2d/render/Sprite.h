@@ -38,10 +38,8 @@ public:
     /// source box: placed by placement or mapped by transform from its own layout (bottom-left
     /// corner at (0, 0)), which take the place of the sprite's position.
     ///@{
-    void Draw(const Placement& placement,
-              const ColorRGBA& tint = ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}) const;
-    void Draw(const Matrix2x3& transform,
-              const ColorRGBA& tint = ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}) const;
+    void Draw(const Placement& placement, const ColorRGBA& tint = ColorRGBA::White()) const;
+    void Draw(const Matrix2x3& transform, const ColorRGBA& tint = ColorRGBA::White()) const;
     ///@}
 
     /// The frame Draw shows; set unchecked.

@@ -155,24 +155,20 @@ void UploadRgbaPixels(SDL_Surface& surface) {
 
 } // namespace
 
-Texture::Texture(const std::string& imagePath)
-    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+Texture::Texture(const std::string& imagePath) {
     CreateFromImage(imagePath);
 }
 
 Texture::Texture(const std::string& text, const std::string& fontPath, int ptSize,
-                 const ColorRGBA& color)
-    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+                 const ColorRGBA& color) {
     CreateFromString(text, fontPath, ptSize, color);
 }
 
-Texture::Texture(const std::string& text, TTF_Font* pFont, const ColorRGBA& color)
-    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+Texture::Texture(const std::string& text, TTF_Font* pFont, const ColorRGBA& color) {
     CreateFromString(text, pFont, color);
 }
 
-Texture::Texture(const std::string& text, const Font& font, const ColorRGBA& color)
-    : id{0}, width{10.0f}, height{10.0f}, creationOk{false} {
+Texture::Texture(const std::string& text, const Font& font, const ColorRGBA& color) {
     CreateFromUtf8(text, font, color);
 }
 
@@ -416,7 +412,7 @@ void Texture::Draw(const Placement& placement, const Box2f& srcRect, const Color
 }
 
 void Texture::DrawFilledRect(const Box2f& dstRect) const {
-    glColor4f(1.0f, 0.0f, 1.0f, 1.0f);
+    SendColor(kPlaceholderColor);
     RememberCurrentColor(kPlaceholderColor);
     Primitive rect = Primitive::Filled(GL_POLYGON);
     rect.Vertex(dstRect.left, dstRect.bottom);

@@ -68,10 +68,10 @@ public:
     /// the one util2d::SetColor (or a placeholder) set last; a failed texture draws the
     /// magenta placeholder in the same place, untinted.
     void Draw(const Matrix2x3& transform, const Box2f& srcRect,
-              const ColorRGBA& tint = ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}) const;
+              const ColorRGBA& tint = ColorRGBA::White()) const;
     /// The same, placed by position, origin, rotation and scale.
     void Draw(const Placement& placement, const Box2f& srcRect,
-              const ColorRGBA& tint = ColorRGBA{1.0f, 1.0f, 1.0f, 1.0f}) const;
+              const ColorRGBA& tint = ColorRGBA::White()) const;
 
     /// The image's size in pixels (10 x 10 after most failures).
     ///@{
@@ -89,10 +89,11 @@ private:
     void CreateFromSurface(SDL_Surface* pSurface);
     void DrawFilledRect(const Box2f& dstRect) const;
 
-    GLuint id;
-    float width;
-    float height;
-    bool creationOk;
+    // Until a creation succeeds: no OpenGL name and the placeholder's size.
+    GLuint id{0};
+    float width{10.0f};
+    float height{10.0f};
+    bool creationOk{false};
 };
 
 } // namespace tatami2d
