@@ -7,13 +7,8 @@
 #include "SpritesDemo.h"
 #include "TextDemo.h"
 
-#include <algorithm>
-#include <cstdio>
 #include <string>
-#include <unistd.h>
-#include <vector>
 
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 // Each example played headless on a live Core by a fixed script of input and frame times, then
@@ -56,41 +51,4 @@ TEST(ExampleFinalFrame, EachMatchesItsScreenshot) {
     // Wrapped two steps narrower; a click in the Cyrillic line puts the caret there, and Left
     // moves it back over a two-byte letter.
     ExpectScreenshot<TextDemo>("text", "f0.1 kDown kDown d150,315 u150,315 kLeft f0.1");
-}
-
-// On SDL's disk driver, which writes the mix to a file at the device's pace: with the music
-// paused, a click on the blip pad must put the blip into the mix once, sample for sample as the
-// mixer loads its file (at full volume the mixer adds it to silence unchanged).
-TEST(SoundExample, ClickedPadIsMixedOnceWhileTheMusicIsPaused) {
-    const std::string output =
-        testing::TempDir() + "dojo-sound-example-" + std::to_string(getpid()) + ".raw";
-    SDL_setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-    std::vector<Sint16> blip;
-    std::vector<std::function<void()>> script = Script("f0.02 kp f0.02 d140,290 u140,290 f0.02");
-    script.insert(script.begin(), [&blip] {
-        Mix_Chunk* chunk = Mix_LoadWAV("assets/blip.wav"); // in the device's format
-        ASSERT_NE(chunk, nullptr) << SDL_GetError();
-        const auto* samples = reinterpret_cast<const Sint16*>(chunk->abuf);
-        blip.assign(samples, samples + chunk->alen / 2);
-        Mix_FreeChunk(chunk);
-    });
-    script.push_back([&] {
-        // Waits, at most 20 s, for the device to write the blip and two of its chunks more.
-        const auto target = std::filesystem::file_size(output) + 2 * blip.size() + 4 * 4096;
-        for (int i = 0; i < 10000 && std::filesystem::file_size(output) < target; ++i) {
-            SDL_Delay(2);
-        }
-    });
-    PlayExample<SoundDemo>("sound", std::move(script), {}, "disk"); // closing the device flushes
-    std::size_t bytes = 0;
-    void* mixed = SDL_LoadFile(output.c_str(), &bytes);
-    const auto* begin = static_cast<const Sint16*>(mixed);
-    const auto* end = begin + bytes / 2;
-    int found = 0;
-    for (auto* at = begin; (at = std::search(at, end, blip.begin(), blip.end())) != end; ++at) {
-        found += (at - begin) % 2 == 0; // whole frames only
-    }
-    std::remove(output.c_str());
-    SDL_free(mixed);
-    EXPECT_EQ(found, 1) << "the blip, alone and once, in " << bytes << " bytes of mix";
 }

@@ -28,16 +28,14 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
         Push(event);
     };
     const auto set = [&pad](int button, int axis, int value) {
-        if (button >= 0) {
-            SDL_JoystickSetVirtualButton(PadAt(pad), button, 1);
-        }
+        SDL_JoystickSetVirtualButton(PadAt(pad), button, 1);
         SDL_JoystickSetVirtualAxis(PadAt(pad), axis, static_cast<Sint16>(value));
     };
     PlayExample<GamepadDemo>(
         "gamepad", {[&] { pad = AttachPad(); }, Frame(0.1f),
                     [&] {
                         set(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_AXIS_LEFTX, 32767);
-                        set(-1, SDL_CONTROLLER_AXIS_LEFTY, -16000);
+                        set(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, SDL_CONTROLLER_AXIS_LEFTY, -16000);
                     },
                     Frame(0.4f),
                     [&] {
