@@ -181,6 +181,10 @@ deb $MIRROR $release-updates main
 deb $SECURITY_MIRROR $release-security main
 EOF
 cp --remove-destination /etc/resolv.conf /etc/hosts "$root/etc/"
+# A network that inspects TLS has a certificate authority of its own, which this machine
+# trusts locally: the root trusts it too (npm fetches over TLS), and nothing else of the host.
+mkdir -p "$root/usr/local/share/ca-certificates"
+cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/" 2>/dev/null || :
 # Daemons that packages install must not start inside the root: they would outlive the run.
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod 755 "$root/usr/sbin/policy-rc.d"
