@@ -139,6 +139,26 @@ const struct {
 } kScenes[]{{RefusedSizes, 0}, {Points, 0},      {Lines, 256}, {Outlines, 256},
             {Fills, 0},        {Transformed, 0}, {Images, 0}};
 
+// What reaches OpenGL: each glBegin/glEnd block as e.g. "LINES(2)", with its vertex count, the
+// primitive modes begun, the internal and pixel formats uploaded, and whether an unpack row
+// length was set. The calls still go through (the binary is linked with --wrap for them).
+struct GLCalls {
+    void Begin(GLenum mode) {
+        // Indexed by the primitive's enum value, GL_POINTS (0) to GL_POLYGON (9).
+        static const char* const kNames[]{
+            "POINTS",         "LINES",        "LINE_LOOP", "LINE_STRIP", "TRIANGLES",
+            "TRIANGLE_STRIP", "TRIANGLE_FAN", "QUADS",     "QUAD_STRIP", "POLYGON"};
+        trace += (trace.empty() ? "" : " ") + std::string{kNames[mode]};
+        blockVertices = 0;
+        blocks.insert(mode);
+    }
+
+    std::string trace;
+    std::size_t blockVertices = 0;
+    std::set<GLenum> blocks, uploads;
+    bool rowLength = false;
+} calls;
+
 } // namespace
 
 struct WebSubset : GLContextFixture {
@@ -158,76 +178,24 @@ struct WebSubset : GLContextFixture {
     }
 };
 
-namespace {
-
-// While one lives, notes what reaches OpenGL: each glBegin/glEnd block as e.g. "LINES(2)", with
-// its vertex count, the primitive modes begun, the internal and pixel formats uploaded, and
-// whether an unpack row length was set. The calls still go through (the binary is linked with
-// --wrap for them).
-struct GLCallRecorder {
-    GLCallRecorder() { active = this; }
-    ~GLCallRecorder() { active = nullptr; }
-
-    static inline GLCallRecorder* active = nullptr;
-    std::string trace;
-    std::size_t blockVertices = 0;
-    std::set<GLenum> blocks;
-    std::set<GLenum> uploads;
-    bool rowLength = false;
-};
-
-} // namespace
-
-extern "C" {
-void __real_glBegin(GLenum mode);
-void __real_glEnd();
-void __real_glVertex2f(GLfloat x, GLfloat y);
-void __real_glTexImage2D(GLenum, GLint, GLint, GLsizei, GLsizei, GLint, GLenum, GLenum,
-                         const void*);
-void __real_glPixelStorei(GLenum name, GLint value);
-
-void __wrap_glBegin(GLenum mode) {
-    // Indexed by the primitive's enum value, GL_POINTS (0) to GL_POLYGON (9).
-    static const char* const kNames[]{"POINTS",     "LINES",          "LINE_LOOP",    "LINE_STRIP",
-                                      "TRIANGLES",  "TRIANGLE_STRIP", "TRIANGLE_FAN", "QUADS",
-                                      "QUAD_STRIP", "POLYGON"};
-    if (GLCallRecorder* rec = GLCallRecorder::active) {
-        rec->trace += (rec->trace.empty() ? "" : " ") + std::string{kNames[mode]};
-        rec->blockVertices = 0;
-        rec->blocks.insert(mode);
+#define NOTED(name, params, args, note)                                                            \
+    extern "C" void __real_##name params;                                                          \
+    extern "C" void __wrap_##name params {                                                         \
+        note, __real_##name args;                                                                  \
     }
-    __real_glBegin(mode);
-}
-void __wrap_glEnd() {
-    if (GLCallRecorder* rec = GLCallRecorder::active) {
-        rec->trace += "(" + std::to_string(rec->blockVertices) + ")";
-    }
-    __real_glEnd();
-}
-void __wrap_glVertex2f(GLfloat x, GLfloat y) {
-    if (GLCallRecorder* rec = GLCallRecorder::active) {
-        ++rec->blockVertices;
-    }
-    __real_glVertex2f(x, y);
-}
-void __wrap_glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width,
-                         GLsizei height, GLint border, GLenum format, GLenum type,
-                         const void* pixels) {
-    if (GLCallRecorder* rec = GLCallRecorder::active) {
-        rec->uploads.insert({static_cast<GLenum>(internalFormat), format});
-    }
-    __real_glTexImage2D(target, level, internalFormat, width, height, border, format, type, pixels);
-}
-void __wrap_glPixelStorei(GLenum name, GLint value) {
-    if (GLCallRecorder* rec = GLCallRecorder::active) {
-        rec->rowLength = rec->rowLength || name == GL_UNPACK_ROW_LENGTH;
-    }
-    __real_glPixelStorei(name, value);
-}
-}
+NOTED(glBegin, (GLenum mode), (mode), calls.Begin(mode))
+NOTED(glEnd, (), (), calls.trace += "(" + std::to_string(calls.blockVertices) + ")")
+NOTED(glVertex2f, (GLfloat x, GLfloat y), (x, y), ++calls.blockVertices)
+NOTED(glPixelStorei, (GLenum name, GLint value), (name, value),
+      calls.rowLength = calls.rowLength || name == GL_UNPACK_ROW_LENGTH)
+NOTED(glTexImage2D,
+      (GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
+       GLint border, GLenum format, GLenum type, const void* pixels),
+      (target, level, internalFormat, width, height, border, format, type, pixels),
+      (calls.uploads.insert({static_cast<GLenum>(internalFormat), format})))
 
 TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
-    GLCallRecorder rec;
+    calls = {};
     DrawEllipse(Oval2f{100, 50, 10, 10}, 1.0f);
     FillEllipse(0, 0, 3, 3);
     FillEllipse(0, 0, 5, 20);
@@ -242,16 +210,16 @@ TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
     // Large ones in full: the float angle's rounding, not 2 x 40,000 or 1e5 x 10 / pi, decides.
     DrawEllipse(0, 0, 40000, 1, 1.0f);
     DrawArc(0, 0, 10, 10, 0.0f, 1e5f, 1.0f);
-    EXPECT_EQ(rec.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
-                         "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_STRIP(1) LINE_LOOP(79978) "
-                         "LINE_STRIP(319381)");
+    EXPECT_EQ(calls.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
+                           "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_STRIP(1) LINE_LOOP(79978) "
+                           "LINE_STRIP(319381)");
 }
 
 TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     DrawLine(0, 0, 1, 1, 5.0f);
-    GLCallRecorder rec;
+    calls = {};
     DrawRect(0, 0, 0, 10, 1.0f);
     DrawRect(0, 0, 10, 0, 1.0f);
     DrawRect(Box2f{0, 0, 10, 10}, 0.0f);
@@ -266,7 +234,7 @@ TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     FillArc(Pos2f{0, 0}, -10, -20, 0.0f, 1.0f);
     GLfloat width = 0;
     glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(rec.trace, "");
+    EXPECT_EQ(calls.trace, "");
     EXPECT_EQ(width, 5.0f);
     // Any size above 0 is drawn.
     DrawRect(0, 0, 0.5f, 0.5f, 0.5f);
@@ -278,7 +246,7 @@ TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     DrawArc(0, 0, 10, 10, 1e8f, 1.0001e8f, 1.0f); // steps below the angle's precision
     DrawArc(0, 0, 10, 10, nan, 1.0f, 1.0f);
     FillArc(0, 0, nan, nan, 0.0f, 1.0f);
-    EXPECT_EQ(rec.trace,
+    EXPECT_EQ(calls.trace,
               "LINE_LOOP(4) POLYGON(4) POLYGON(1) LINE_STRIP(2) POLYGON(3) LINE_STRIP(2) "
               "LINE_STRIP(1) POLYGON(3)");
 }
@@ -320,7 +288,7 @@ TEST_F(WebSubset, SendsOnlyWhatWebGLDrawsWhereTheDesktopSendsItsOwn) {
     for (const DrawingProfile profile :
          {DrawingProfile::WebSubset, DrawingProfile::FixedFunction}) {
         SetDrawingProfile(profile);
-        GLCallRecorder rec;
+        calls = {};
         for (const auto& scene : kScenes) {
             scene.draw();
         }
@@ -328,21 +296,23 @@ TEST_F(WebSubset, SendsOnlyWhatWebGLDrawsWhereTheDesktopSendsItsOwn) {
         const std::set<GLenum> webBlocks{GL_TRIANGLES, GL_TRIANGLE_FAN, GL_QUADS};
         const std::set<GLenum> desktopBlocks{GL_POINTS,    GL_LINES, GL_LINE_LOOP, GL_LINE_STRIP,
                                              GL_TRIANGLES, GL_QUADS, GL_POLYGON};
-        EXPECT_EQ(rec.blocks, subset ? webBlocks : desktopBlocks);
+        EXPECT_EQ(calls.blocks, subset ? webBlocks : desktopBlocks);
         const std::set<GLenum> webUploads{GL_RGBA};
         const std::set<GLenum> desktopUploads{GL_RGBA, GL_RGB, GL_BGRA};
-        EXPECT_EQ(rec.uploads, subset ? webUploads : desktopUploads);
-        EXPECT_EQ(rec.rowLength, !subset);
+        EXPECT_EQ(calls.uploads, subset ? webUploads : desktopUploads);
+        EXPECT_EQ(calls.rowLength, !subset);
     }
 }
 
 TEST(DrawingProfileFor, TakesTheWebSubsetForOpenGLESAlone) {
-    for (const char* version :
-         {"OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))", "OpenGL ES 3.2 Mesa 22.3.6"}) {
-        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::WebSubset) << version;
+    const char* const versions[]{"OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))",
+                                 "OpenGL ES 3.2 Mesa 22.3.6",
+                                 "4.5 (Compatibility Profile) Mesa",
+                                 "OpenGL E",
+                                 "",
+                                 nullptr};
+    for (const char* const& version : versions) {
+        EXPECT_EQ(DrawingProfileFor(version) == DrawingProfile::WebSubset, &version < versions + 2)
+            << (version ? version : "null");
     }
-    for (const char* version : {"4.5 (Compatibility Profile) Mesa 22.3.6", "OpenGL E", ""}) {
-        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::FixedFunction) << version;
-    }
-    EXPECT_EQ(DrawingProfileFor(nullptr), DrawingProfile::FixedFunction);
 }

@@ -31,20 +31,19 @@ bool BoundTextureHolds(SDL_Surface* pSurface) {
     return same;
 }
 
-// 64 x 32 in quarters: red top-left, green top-right, blue bottom-left, white bottom-right.
-TempImage SaveQuarters() {
-    return SaveImage("t.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
-        return SDL_Color{Uint8((x < 32) == (y < 16) ? 255 : 0), Uint8(x < 32 ? 0 : 255),
-                         Uint8(y < 16 ? 0 : 255), 255};
-    });
-}
-
 } // namespace
 
 struct TextureTest : GLContextFixture {
     int At(int x, int y) const { // as 0xRRGGBB
         const Pixel p = ReadPixel(x, y);
         return p.r << 16 | p.g << 8 | p.b;
+    }
+    // A texture whose file failed to load, its message kept from the output.
+    static Texture Failed() {
+        testing::internal::CaptureStderr();
+        Texture failed{"Resources/no-such-image.png"};
+        testing::internal::GetCapturedStderr();
+        return failed;
     }
     // The OpenGL texture the texture draws with.
     static GLuint NameOf(const Texture& texture) {
@@ -53,6 +52,12 @@ struct TextureTest : GLContextFixture {
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
         return static_cast<GLuint>(name);
     }
+
+    // 64 x 32 in quarters: red top-left, green top-right, blue bottom-left, white bottom-right.
+    const TempImage quarters = SaveImage("t.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
+        return SDL_Color{Uint8((x < 32) == (y < 16) ? 255 : 0), Uint8(x < 32 ? 0 : 255),
+                         Uint8(y < 16 ? 0 : 255), 255};
+    });
 };
 
 // The same failures whether or not the textures share their loads: a failed load is not kept.
@@ -155,30 +160,20 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
     EXPECT_FALSE(glIsTexture(name));
 }
 
-// What the textures take from the libraries and give back (linked with --wrap).
-int taken[3], given[2]; // images loaded, fonts opened, lines rendered; surfaces freed, fonts closed
-extern "C" {
-SDL_Surface* __real_IMG_Load(const char* file);
-TTF_Font* __real_TTF_OpenFont(const char* file, int ptSize);
-SDL_Surface* __real_TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color fg);
-void __real_SDL_FreeSurface(SDL_Surface* surface);
-void __real_TTF_CloseFont(TTF_Font* font);
-SDL_Surface* __wrap_IMG_Load(const char* file) {
-    return ++taken[0], __real_IMG_Load(file);
-}
-TTF_Font* __wrap_TTF_OpenFont(const char* file, int ptSize) {
-    return ++taken[1], __real_TTF_OpenFont(file, ptSize);
-}
-SDL_Surface* __wrap_TTF_RenderText_Blended(TTF_Font* font, const char* text, SDL_Color fg) {
-    return ++taken[2], __real_TTF_RenderText_Blended(font, text, fg);
-}
-void __wrap_SDL_FreeSurface(SDL_Surface* surface) {
-    ++given[0], __real_SDL_FreeSurface(surface);
-}
-void __wrap_TTF_CloseFont(TTF_Font* font) {
-    ++given[1], __real_TTF_CloseFont(font);
-}
-}
+// What the textures take from the libraries and give back (linked with --wrap): images loaded,
+// fonts opened, lines rendered; surfaces freed, fonts closed.
+int taken[3], given[2];
+#define COUNTED(Result, name, count, params, args)                                                 \
+    extern "C" Result __real_##name params;                                                        \
+    extern "C" Result __wrap_##name params {                                                       \
+        return ++count, __real_##name args;                                                        \
+    }
+COUNTED(SDL_Surface*, IMG_Load, taken[0], (const char* file), (file))
+COUNTED(TTF_Font*, TTF_OpenFont, taken[1], (const char* file, int ptSize), (file, ptSize))
+COUNTED(SDL_Surface*, TTF_RenderText_Blended, taken[2],
+        (TTF_Font * font, const char* text, SDL_Color fg), (font, text, fg))
+COUNTED(void, SDL_FreeSurface, given[0], (SDL_Surface * surface), (surface))
+COUNTED(void, TTF_CloseFont, given[1], (TTF_Font * font), (font))
 
 // Two textures of each kind, the last two in a font of the caller's: a load scope takes each
 // image, font and line once (but renders in a font it did not open itself), and everything
@@ -237,11 +232,7 @@ bool NearAll(const std::vector<float>& a, const std::vector<float>& b) {
 // Corners from the bottom-left one, each with its texture coordinates; the upright draws send
 // the same stream as before. Maps that collapse the image or are not finite send nothing.
 TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
-    const TempImage file = SaveQuarters();
-    const Texture texture{file.path};
-    testing::internal::CaptureStderr();
-    const Texture failed{"Resources/no-such-image.png"};
-    testing::internal::GetCapturedStderr();
+    const Texture texture{quarters.path}, failed = Failed();
     const Box2f whole{}, tile{0, 32, 32, 32};
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
@@ -275,14 +266,10 @@ TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
 }
 
 // Modulate, not add: red texels under a (0.5, 1, 0) tint become dark red, not yellow; the colour
-// set tints no image drawn without a tint. A failed
-// texture draws its placeholder turned like the image, and magenta stays in force.
+// set tints no image drawn without a tint. A failed texture draws its placeholder turned like
+// the image, and magenta stays in force.
 TEST_F(TextureTest, TintMultipliesTexelsAndTheColourSetStaysInForce) {
-    const TempImage file = SaveQuarters();
-    const Texture texture{file.path};
-    testing::internal::CaptureStderr();
-    const Texture failed{"Resources/no-such-image.png"};
-    testing::internal::GetCapturedStderr();
+    const Texture texture{quarters.path}, failed = Failed();
     Clear(0, 0, 0);
     util2d::SetColor(ColorRGBA{0.25f, 0.5f, 0.75f, 1.0f});
     texture.Draw(Placement{Pos2f{100, 50}}, Box2f{}, ColorRGBA{0.5f, 1, 0, 1});

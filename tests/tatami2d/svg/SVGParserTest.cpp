@@ -14,7 +14,6 @@
 
 using namespace tatami2d;
 
-// Runs the loader with its error stream kept, and writes out the outlines it found.
 class SVG : public testing::Test {
 protected:
     void TearDown() override { std::remove(path.c_str()); }
@@ -59,6 +58,7 @@ protected:
 
 TEST_F(SVG, PathDataGivesStraightSegmentsReportsMissingPartsAndRefusesTheRest) {
     const std::string pathData = "SVGParser::GetVerticesFromPathData, ";
+    const std::string noMove = "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n";
     // The points appended after the one already there (none on a refusal), and the messages.
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"M 0,0 H 10 V 10 h -10 z", "0,0 10,0 10,10 0,10 ", ""},
@@ -66,10 +66,9 @@ TEST_F(SVG, PathDataGivesStraightSegmentsReportsMissingPartsAndRefusesTheRest) {
         {"M 10,10 l 5,0 0,5 z m 1,1 l 1,0", "10,10 15,10 15,15 11,11 12,11 ", ""},
         {"M 1.5.5-2e1,3\n\tm1 1", "1.5,0.5 -20,3 -19,4 ", ""},
         // Pairs after a move are lines; a line straight after a close starts from the close.
-        {"M 1,1 2,2 z m 5,5 z l 1,0", "1,1 2,2 6,6 7,6 ",
-         "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"},
+        {"M 1,1 2,2 z m 5,5 z l 1,0", "1,1 2,2 6,6 7,6 ", noMove},
         {"M 10", "10,0 ", "SVGParser::SkipSvgComma, expected comma or whitespace\n"},
-        {"L 10,10", "10,10 ", "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n"},
+        {"L 10,10", "10,10 ", noMove},
         {"M 0,0 Q 1,1 2,2", "", pathData + "Q is not a supported SVG command"},
         {"M 0,0 C 1,1 2,2 3,3", "",
          pathData + " beziers are not supported.\nHave another look at the guide, or select all "
@@ -90,15 +89,12 @@ TEST_F(SVG, PathDataGivesStraightSegmentsReportsMissingPartsAndRefusesTheRest) {
     }
 }
 
-// Runs of spaces go from both sides of "=", after "<" and before ">"; tabs and other spaces stay.
-TEST_F(SVG, RemoveSpacesClosesUpEqualsSignsAndTagBrackets) {
-    std::string text = "x  =  'b' < <  path d =\"1\"  / >  >\t= <\t";
-    SVGParser::RemoveSpaces(text);
-    EXPECT_EQ(text, "x='b' <<path d=\"1\"  />>\t=<\t");
-}
-
-// On a miss the content, positions and value keep what they held.
-TEST_F(SVG, ElementAndAttributeSearchesGiveTheContentAndTheValueOrLeaveThemAlone) {
+// On a miss the content, positions and value keep what they held. Runs of spaces go from both
+// sides of "=", after "<" and before ">"; tabs and other spaces stay.
+TEST_F(SVG, SearchesGiveTheContentAndTheValueOrLeaveThemAloneAndSpacesCloseUp) {
+    std::string spaced = "x  =  'b' < <  path d =\"1\"  / >  >\t= <\t";
+    SVGParser::RemoveSpaces(spaced);
+    EXPECT_EQ(spaced, "x='b' <<path d=\"1\"  />>\t=<\t");
     const std::string svg = "<svg a='1'><path d='M 0 0'/><path>x<path/></svg>";
     // Text, where the search starts, and what the element search and attribute a give.
     const std::tuple<std::string, size_t, std::string, std::string> cases[] = {
