@@ -37,7 +37,9 @@ async function serve(webDir, sourceDir, missing = []) {
 }
 
 // Without the networking flags this machine's closed network refuses many of the browser's
-// own connections; as root Chromium runs only without its sandbox.
+// own connections. As root Chromium runs only without its sandbox, and so it does where the
+// kernel gives users no namespaces of their own and the setuid helper is not installed
+// (containers, some hardened kernels): the pages it loads are the project's own.
 async function launch() {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'dojo-chromium-'));
     const args = [
@@ -45,15 +47,23 @@ async function launch() {
         '--disable-quic', '--no-first-run', '--disable-background-networking',
         '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`,
     ];
-    if (process.getuid && process.getuid() === 0) {
-        args.push('--no-sandbox');
-    }
-    const browser = await puppeteer.launch({
+    const start = (extra) => puppeteer.launch({
         executablePath: process.env.DOJO_CHROMIUM || '/usr/bin/chromium',
         headless: true,
-        args,
+        args: args.concat(extra),
         defaultViewport: {width: 1400, height: 900, deviceScaleFactor: 1},
     });
+    const asRoot = process.getuid && process.getuid() === 0;
+    let browser;
+    try {
+        browser = await start(asRoot ? ['--no-sandbox'] : []);
+    } catch (error) {
+        if (asRoot || !/No usable sandbox/.test(error.message)) {
+            throw error;
+        }
+        console.warn('no usable sandbox for Chromium here: it runs without one');
+        browser = await start(['--no-sandbox']);
+    }
     // The browser may still be writing its profile as it goes: removing it is best effort.
     browser.on('disconnected', () => {
         try {
@@ -260,9 +270,11 @@ function useBrowser(webDir, sourceDir, hooks) {
         session.browser = await launch();
     })();
     hooks.before(() => session.ready);
+    // What the set-up started is stopped even when a later step of it failed: a server left
+    // listening would keep the test file running until its time-out.
     hooks.after(async () => {
-        await session.browser.close();
-        session.site.server.close();
+        session.site?.server.close();
+        await session.browser?.close();
     });
     return session;
 }
