@@ -5,9 +5,8 @@
 namespace tatami2d {
 
 LoopPass::LoopPass(const detail::GameHandlers& game, SDL_Window* window, WindowLayout& layout,
-                   const bool& quitRequested, float maxElapsedSeconds)
-    : game{game}, window{window}, layout{layout},
-      quitRequested{quitRequested}, clock{maxElapsedSeconds} {
+                   const bool& quitRequested, float maxElapsed)
+    : game{game}, window{window}, layout{layout}, quitRequested{quitRequested}, clock{maxElapsed} {
     if (game.WantsGamepads()) {
         gamepads.emplace();
     }

@@ -16,8 +16,8 @@ namespace tatami2d {
 
 /// One pass of Core's main loop: every queued event, laid out by the window's layout, to the
 /// game's handlers, then, unless one of them was a quit or the game asked to quit, Update with
-/// the seconds since the previous pass (or since the pass was made; at most
-/// maxElapsedSeconds), Draw and a swap of the window. Events queued behind a quit are still
+/// the seconds since the previous pass (or since the pass was made; at most maxElapsed
+/// seconds), Draw and a swap of the window. Events queued behind a quit are still
 /// delivered. The desktop loops over passes; a browser runs one per frame it gives back.
 ///
 /// For as long as it lives, a game with gamepad handlers has SDL's game-controller subsystem
@@ -26,7 +26,7 @@ class LoopPass {
 public:
     /// quitRequested is read after each pass's events; layout outlives the pass.
     LoopPass(const detail::GameHandlers& game, SDL_Window* window, WindowLayout& layout,
-             const bool& quitRequested, float maxElapsedSeconds);
+             const bool& quitRequested, float maxElapsed);
     LoopPass(const LoopPass&) = delete;
     LoopPass& operator=(const LoopPass&) = delete;
 

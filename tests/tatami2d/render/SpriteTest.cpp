@@ -24,9 +24,8 @@ TEST_F(SpriteTest, FramesAreCutRowByRowAndFromASingleRowOnePixelToTheRight) {
         EXPECT_EQ(sprite.GetCurrentFrame(), 0);
         sprite.SetCurrentFrame(frame);
         const auto plain = Feedback([&] { sprite.Draw(); });
-        const auto placed = Feedback([&] {
-            sprite.Draw(Placement{{300, 100}, {}, 0.0f, {-1, 1}}, ColorRGBA{1, 0, 0, 1});
-        });
+        const Placement mirrored{{300, 100}, {}, 0.0f, {-1, 1}};
+        const auto placed = Feedback([&] { sprite.Draw(mirrored, ColorRGBA{1, 0, 0, 1}); });
         ASSERT_TRUE(plain.size() == 6 && placed.size() == 6);
         // Where the frame's bottom-left and top-right corners go, and where they lie in the sheet
         // in its pixels from the top.
