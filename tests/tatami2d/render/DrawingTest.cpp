@@ -3,6 +3,7 @@
 #include "ImageFiles.h"
 #include "support/GLContextFixture.h"
 #include "tatami2d/render/DrawingProfile.h"
+#include "tatami2d/render/Primitive.h"
 #include "tatami2d/render/Texture.h"
 
 #include <algorithm>
@@ -71,6 +72,12 @@ void Lines() {
         DrawLine(x + 150, 220, x + 50, 300, w);
         DrawLine(x + 60.3f, 90.7f, x + 141.9f, 97.2f, w);
     }
+    // One block of separate lines pairs its vertices: nothing joins one pair to the next.
+    Primitive pairs = Primitive::Lines(GL_LINES, 3.0f);
+    for (const float x : {20.0f, 170.0f, 220.0f, 370.0f, 420.0f, 570.0f}) {
+        pairs.Vertex(x, 320.5f);
+    }
+    pairs.End();
 }
 
 void Outlines() {

@@ -1,6 +1,7 @@
 #include "tatami2d/render/HitTests.h"
 
 #include "../math/ValueText.h"
+#include "tatami2d/math/Oval2f.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +21,9 @@ TEST(HitTests, PointsBoxesAndSegmentsTouchingCountButTouchingCirclesDoNot) {
               "1 1 0 0 1 0 0 1 ");
     // Default records are empty at the origin: a default disc covers only the origin itself.
     EXPECT_EQ(ValueText(IsPointInCircle({0, 0}, Disc2f{}), IsPointInCircle({0.5f, 0}, Disc2f{}),
-                        Box2f{}.left + Box2f{}.bottom + Box2f{}.width + Box2f{}.height),
-              "1 0 0 ");
+                        Box2f{}.left + Box2f{}.bottom + Box2f{}.width + Box2f{}.height,
+                        Oval2f{}.center, Oval2f{}.radiusX + Oval2f{}.radiusY),
+              "1 0 0 0,0 0 ");
     // Boxes that share a corner or an edge, and boxes just apart on each side.
     EXPECT_EQ(
         ValueText(
