@@ -192,7 +192,6 @@ Texture& Texture::operator=(Texture&& other) noexcept {
 }
 
 void Texture::CreateFromImage(const std::string& path) {
-    creationOk = true;
     TextureLoadScope* pLoads = TextureLoadScope::Live();
     SDL_Surface* pSurface =
         pLoads != nullptr ? pLoads->LoadImageFile(path) : IMG_Load(path.c_str());
@@ -209,7 +208,6 @@ void Texture::CreateFromImage(const std::string& path) {
 
 void Texture::CreateFromString(const std::string& text, const std::string& fontPath, int ptSize,
                                const ColorRGBA& color) {
-    creationOk = true;
     TextureLoadScope* pLoads = TextureLoadScope::Live();
     TTF_Font* pFont = pLoads != nullptr ? pLoads->OpenFont(fontPath, ptSize)
                                         : TTF_OpenFont(fontPath.c_str(), ptSize);
@@ -225,7 +223,6 @@ void Texture::CreateFromString(const std::string& text, const std::string& fontP
 }
 
 void Texture::CreateFromString(const std::string& text, TTF_Font* pFont, const ColorRGBA& color) {
-    creationOk = true;
     if (pFont == nullptr) {
         WriteLog({"Texture::CreateFromString, invalid TTF_Font pointer\n"});
         creationOk = false;
