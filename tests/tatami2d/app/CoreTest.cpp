@@ -140,9 +140,13 @@ TEST(Core, StartsEverythingWithAPixelProjectionFromTheFloatSizeAndStopsItAgain) 
             SDL_GL_GetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, &major);
             SDL_GL_GetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, &minor);
             Mix_QuerySpec(&rate, &format, &channels);
+            // Without options the window is the fixed one: not resizable, full screen or dense.
+            const Uint32 optional =
+                SDL_GetWindowFlags(SDL_GL_GetCurrentWindow()) &
+                (SDL_WINDOW_RESIZABLE | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI);
             EXPECT_EQ((std::vector<int>{major, minor, SDL_GL_GetSwapInterval(), rate, format,
-                                        channels, matrixMode}),
-                      (std::vector<int>{2, 1, vsync, 44100, AUDIO_S16LSB, 2, GL_MODELVIEW}));
+                                        channels, matrixMode, static_cast<int>(optional)}),
+                      (std::vector<int>{2, 1, vsync, 44100, AUDIO_S16LSB, 2, GL_MODELVIEW, 0}));
             // The window's corners (0, 0) and (1350.9, 345) map to the corners of the view.
             std::array<GLfloat, 16> m{};
             glGetFloatv(GL_PROJECTION_MATRIX, m.data());
