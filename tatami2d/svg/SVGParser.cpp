@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace tatami2d {
 
@@ -371,9 +372,12 @@ bool ReadJoinedLines(const std::string& filePath, std::string& text) {
         }
         text.reserve(static_cast<size_t>(fileSize));
     }
-    char buffer[1 << 16];
-    while (stream.read(buffer, sizeof buffer) || stream.gcount() > 0) {
-        text.append(buffer, static_cast<size_t>(stream.gcount()));
+    // On the heap: as much on the stack would overflow the small stacks of threads and of
+    // browsers' builds.
+    std::vector<char> buffer(std::size_t{1} << 16);
+    while (stream.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) ||
+           stream.gcount() > 0) {
+        text.append(buffer.data(), static_cast<size_t>(stream.gcount()));
     }
     if (stream.bad()) {
         return false;
