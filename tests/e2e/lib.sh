@@ -1,5 +1,5 @@
-# Helpers that drive the real game under Xvfb as a player does, through the X server's pointer
-# and keyboard, and read screenshots. Coordinates are window pixels with y upwards, as in the game.
+# Helpers that run programs headless, or drive the real game under Xvfb as a player does (through
+# the X server's pointer and keyboard, reading screenshots: window pixels with y upwards).
 
 set -euo pipefail
 
@@ -40,6 +40,14 @@ start_game() {
     done
     [[ "$WIDTH" == 1350 && "$HEIGHT" == 345 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 1350x345"
     expect_drawn
+}
+
+# quiet_run <seconds> <program> <stderr-file>: on offscreen video and dummy audio until SIGTERM,
+# which must end it with 0 having reported nothing (a missing file would be reported).
+quiet_run() {
+    SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy timeout --preserve-status "$1" "$2" \
+        </dev/null 2>"$3" || fail "$2 ended with $?"
+    ! grep . "$3" || fail "$2 reported the above"
 }
 
 look() {

@@ -4,7 +4,7 @@
 # (its CMakeLists.txt checks targets, flags and options), installs nothing of the framework and
 # registers none of its tests; the game builds and runs headless.
 # Usage: EmbeddedGame.sh <source-tree> <embedded-game-dir> <example-dir> <c++-compiler> <generator>
-set -euo pipefail
+source "$(dirname "$0")/../e2e/lib.sh"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp -r "$2" "$scratch/src" && cp "$3"/*.cpp "$3"/*.h "$scratch/src"
@@ -13,8 +13,6 @@ cmake -S "$scratch/src" -B "$scratch/build" -G "$5" -DCMAKE_CXX_COMPILER="$4" \
 cmake --build "$scratch/build" --parallel 2
 cmake --install "$scratch/build" --prefix "$scratch/prefix" >/dev/null
 installed=$(cd "$scratch/prefix" && find . ! -type d)
-[[ "$installed" == ./bin/EmbeddedGame ]] || { echo "installed: $installed" >&2; exit 1; }
-ctest --test-dir "$scratch/build" -N | grep -qx 'Total Tests: 0'
-SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy timeout --preserve-status 3 \
-    "$scratch/build/EmbeddedGame" </dev/null 2>"$scratch/stderr"
-! grep . "$scratch/stderr"
+[[ "$installed" == ./bin/EmbeddedGame ]] || fail "installed: $installed"
+ctest --test-dir "$scratch/build" -N | grep -qx 'Total Tests: 0' || fail "it registered tests"
+quiet_run 3 "$scratch/build/EmbeddedGame" "$scratch/stderr"

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Where only the game's packages are installed the project still configures: GoogleTest and
-# Google Benchmark are hidden from CMake's package search and the other test tools from the
-# PATH, and each group of tests that needs one is skipped with a message, leaving the tests
-# that need none. With the tools required, as the dev preset requires them, the same
-# configuration stops instead.
+# With every test tool hidden (from CMake's package search or the PATH) the project configures,
+# skipping each group of tests that needs one with a message; with the tools required, as the
+# dev preset requires them, it stops instead.
 # Usage: ConfiguresWithoutTestTools.sh <cmake> <source-dir> <generator> <c++-compiler>
 set -euo pipefail
 scratch=$(mktemp -d)

@@ -1,17 +1,15 @@
 #include "tatami2d/app/Core.h"
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-// Core greys the Close command of its console window's system menu while it lives and enables
-// it again at clean-up. The test gives itself a console window, then watches the framework's
-// calls where they leave the program: its import table's entries for GetSystemMenu and
-// EnableMenuItem point at recorders that call on to Windows. Where the system hands out the
-// console's menu (Windows does; Wine, whose console window belongs to another process, gives
-// none), the menu itself must show the state too.
+// The framework's calls are watched where they leave the program: the import table's entries
+// point at recorders that call on to Windows. Where the system hands out the console's menu
+// (Wine, whose console belongs to another process, does not), the menu must show the state too.
 
 extern "C" decltype(&::GetSystemMenu) __imp_GetSystemMenu;
 extern "C" decltype(&::EnableMenuItem) __imp_EnableMenuItem;
@@ -65,12 +63,12 @@ TEST(ConsoleClose, GreyedWhileCoreLivesAndEnabledAfter) {
     Redirect(__imp_GetSystemMenu, realGetSystemMenu);
     Redirect(__imp_EnableMenuItem, realEnableMenuItem);
     ASSERT_EQ(calls.size(), 2u);
-    for (const MenuCall& call : calls) {
+    using Expected = std::pair<MenuCall, UINT>;
+    for (const auto& [call, flags] : {Expected{calls[0], MF_GRAYED}, {calls[1], MF_ENABLED}}) {
         EXPECT_EQ(call.window, console);
         EXPECT_EQ(call.item, UINT{SC_CLOSE});
+        EXPECT_EQ(call.flags, flags);
     }
-    EXPECT_EQ(calls[0].flags, UINT{MF_GRAYED});
-    EXPECT_EQ(calls[1].flags, UINT{MF_ENABLED});
     if (calls[0].menu != nullptr) {
         EXPECT_TRUE(calls[0].stateAfter & MF_GRAYED);
         EXPECT_FALSE(calls[1].stateAfter & MF_GRAYED);

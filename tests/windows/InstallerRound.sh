@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The installer as a Windows user runs it, silently: it installs the game for all users with a
-# Start-menu shortcut and an entry among the installed apps; the game started through that
-# shortcut opens and draws; the entry's quiet uninstall command then leaves nothing behind.
-# What was installed is checked, not the installer's exit code: an installer Wine cannot run
-# may still exit with 0.
+# The silent installer puts the game, a Start-menu shortcut and an installed-apps entry in place
+# (checked on disk: an installer Wine cannot run may still exit with 0); the shortcut starts a
+# game that draws; the entry's quiet uninstall command leaves nothing behind.
 # Usage (inside xvfb-run): InstallerRound.sh <installer> <version> <wine-prefix> <artifacts>
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -44,10 +42,8 @@ END
 # Wine's `start` returns without waiting for a shortcut's program: wait for the game itself,
 # known by this prefix (Wine hands WINEPREFIX on to every program), not another test's.
 installed_games() {
-    local pid
     for pid in $(pgrep -f 'Numeral Dojo.NumeralDojo\.exe'); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
-            echo "$pid"
+        grep -qzxF "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && echo "$pid"
     done
     return 0
 }
