@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <time.h>
+#include <tuple>
 #include <vector>
 
 #include <SDL_image.h>
@@ -127,8 +128,7 @@ int __wrap_nanosleep(const timespec* request, timespec* remaining) {
 }
 }
 
-// The rest of the set-up (viewport, blending, the y-up pixel projection) is what every GL test
-// draws in.
+// The rest of the set-up (viewport, blending, y-up pixels) is what every GL test draws in.
 TEST(Core, StartsEverythingWithAPixelProjectionFromTheFloatSizeAndStopsItAgain) {
     for (const int vsync : {1, 0}) {
         {
@@ -238,13 +238,9 @@ TEST(Core, EachFailingStartUpStepIsReportedAndNoLaterOneRuns) {
 // (60 Hz when SDL cannot tell it), and only with vertical sync on. The heap settings are the
 // program's: the core and its loop leave them alone.
 TEST(Core, WithVerticalSyncTheLoopWaitsOutShortPassesAtTheDisplaysRate) {
-    const struct {
-        bool vsync;
-        int rate;
-        std::int64_t longestWaitUs;
-    } cases[] = {{true, 120, 7500}, {true, -1, 15000}, {false, 120, 0}};
     quitFrame = 30;
-    for (const auto& [vsync, rate, longestWaitUs] : cases) {
+    for (const auto& [vsync, rate, longestWaitUs] :
+         {std::tuple{true, 120, 7500}, {true, -1, 15000}, {false, 120, 0}}) {
         displayRate = rate;
         waitsInUs.clear();
         elapsed.clear();
