@@ -54,13 +54,6 @@ struct Listener : scripted::Game {
 
 const auto NotePads = [] { Note(SDL_WasInit(SDL_INIT_GAMECONTROLLER) ? "pads up" : "pads down"); };
 
-// What the video driver said about the new window (its focus, with a newer SDL) is not the
-// script's: it is dropped, so that a run hears only what the script sends.
-void DropNewWindowEvents() {
-    SDL_PumpEvents();
-    SDL_FlushEvent(SDL_WINDOWEVENT);
-}
-
 // The draw area, whether drawing is clipped to it, and whether the GL state follows it.
 std::string AreaText() {
     const DrawArea a = GetDrawArea();
@@ -88,7 +81,9 @@ TEST(CoreInput, WheelTextAndFocusReachTheHandlersAQuitRequestEndsTheLoop) {
     Core core{kSpec};
     ASSERT_TRUE(core.IsInitialized());
     SDL_StopTextInput(); // Core starts it for a game that takes text
-    DropNewWindowEvents();
+    // What the driver said of the new window (its focus, with a newer SDL) is not the script's.
+    SDL_PumpEvents();
+    SDL_FlushEvent(SDL_WINDOWEVENT);
     SDL_Event text{SDL_TEXTINPUT}, wheels[2]{};
     wheels[0].wheel = {SDL_MOUSEWHEEL, 0, 0, 0, 1, -2, SDL_MOUSEWHEEL_NORMAL, 0.0f, -2.5f, 10, 0};
     wheels[1].wheel = {SDL_MOUSEWHEEL, 0, 0, 0, 3, 4, SDL_MOUSEWHEEL_FLIPPED, 0.0f, 4.5f, 0, 480};
@@ -121,7 +116,8 @@ TEST(CoreInput, PadsArriveOnceByTheirIdAndReleaseWhatIsHeldWhenPulledOut) {
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     Core core{kSpec};
     ASSERT_TRUE(core.IsInitialized());
-    DropNewWindowEvents();
+    SDL_PumpEvents();
+    SDL_FlushEvent(SDL_WINDOWEVENT);
     std::string log;
     SetLogSink([&log](std::string_view message) { log += message; });
     int device = -1;
