@@ -5,19 +5,16 @@
 
 #include <filesystem>
 #include <map>
-#include <memory>
-#include <string>
 
-#include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-// Examples played by a script through Core's own loop (see ScriptedRun.h), from their build
-// folders where their assets are, and their frames compared with the screenshots committed
-// beside their sources.
+// Examples played by a script through Core's own loop (see ScriptedRun.h) from their build
+// folders, where their assets are. Their frames are compared with the screenshots committed
+// beside their sources, or written over them with DOJO_WRITE_SCREENSHOTS set.
 
-inline std::map<std::string, Surface> shots; // frames kept by name
-inline std::string shotName; // the next frame's, if it is kept, at the drawable's size
+inline std::map<std::string, Surface> shots; // frames kept by name, at the drawable's size
+inline std::string shotName;                 // the next frame's, if it is kept
 
 // A step that makes a frame of the given seconds, kept under the name if one is given.
 inline std::function<void()> Frame(float seconds, const char* keptAs = "") {
@@ -27,8 +24,7 @@ inline std::function<void()> Frame(float seconds, const char* keptAs = "") {
     };
 }
 
-// Expects each frame kept under a name to match examples/<folder>/<name>.png, or writes it there
-// when DOJO_WRITE_SCREENSHOTS is set (the `example-screenshots` target).
+// Expects each frame kept under a name to match examples/<folder>/<name>.png.
 void ExpectShots(const std::string& folder,
                  std::initializer_list<const char*> names = {"screenshot"});
 
@@ -54,16 +50,15 @@ struct Scripted : Demo {
         if (!shotName.empty()) {
             int width = 0, height = 0;
             SDL_GL_GetDrawableSize(SDL_GL_GetCurrentWindow(), &width, &height);
-            shots.insert_or_assign(shotName, CaptureFrame(width, height));
-            shotName.clear();
+            shots.insert_or_assign(std::exchange(shotName, ""), CaptureFrame(width, height));
         }
     }
 };
 
-// Plays the script to Demo in a window of 640 x 480 with the options, started in the example's
-// build folder; its kept frames are in `shots`. The video driver is asked for by name, as Core
-// refuses one that shows nothing unless it was chosen; Windows has no offscreen GL driver, so
-// there the window is a real one, in the test's virtual X server under Wine.
+// Plays the script to Demo in a 640 x 480 window with the options, started in the example's
+// build folder. The video driver is named, as Core refuses one that shows nothing unless it
+// was chosen; Windows has no offscreen GL driver, so there the window is a real one (in the
+// test's virtual X server under Wine).
 template <class Demo>
 void PlayExample(const char* folder, std::vector<std::function<void()>> script,
                  const tatami2d::WindowOptions& options = {}) {

@@ -22,11 +22,6 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
     const std::string data = testing::TempDir() + "dojo-gamepad-" + std::to_string(getpid());
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     int pad = -1;
-    const auto type = [](const char* text) {
-        SDL_Event event{SDL_TEXTINPUT};
-        std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
-        Push(event);
-    };
     const auto set = [&pad](int button, int axis, int value) {
         SDL_JoystickSetVirtualButton(PadAt(pad), button, 1);
         SDL_JoystickSetVirtualAxis(PadAt(pad), axis, static_cast<Sint16>(value));
@@ -47,8 +42,11 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
                     [&] {
                         set(SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_AXIS_TRIGGERLEFT, 24000);
                         set(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_AXIS_RIGHTX, -32768);
-                        type("Ren");
-                        type("\u00e9");
+                        for (const char* text : {"Ren", "\u00e9"}) {
+                            SDL_Event event{SDL_TEXTINPUT};
+                            std::snprintf(event.text.text, sizeof event.text.text, "%s", text);
+                            Push(event);
+                        }
                         SDL_Event enter{SDL_KEYDOWN};
                         enter.key.keysym.sym = SDLK_RETURN;
                         Push(enter);
@@ -61,17 +59,14 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
     std::filesystem::remove_all(data);
 }
 
-// Opened full screen on the offscreen driver's 1024 x 768 desktop (the scene scaled 1.6
-// times), then back in a window made wider than the scene (bars left and right), then taller
-// (bars above and below). At each size a click at the window point over one shape selects it,
-// and a click in a bar selects nothing; the wheel turns the dial; while the focus is away the
-// scene pauses.
+// Full screen on the offscreen driver's 1024 x 768 desktop (scaled 1.6 times), then a window
+// wider than the scene (bars left and right), then taller (bars above and below). At each size
+// a click over a shape selects it, one in a bar nothing; the wheel turns the dial; while the
+// focus is away the scene pauses.
 TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
-    SDL_Event pointer{SDL_MOUSEMOTION}, wheel{SDL_MOUSEWHEEL};
-    pointer.motion.x = wheel.wheel.mouseX = 560;
-    pointer.motion.y = wheel.wheel.mouseY = 250;
-    wheel.wheel.y = 2;
-    wheel.wheel.preciseY = 2.0f;
+    SDL_Event pointer{}, wheel{};
+    pointer.motion = {SDL_MOUSEMOTION, 0, 0, 0, 0, 560, 250, 0, 0};
+    wheel.wheel = {SDL_MOUSEWHEEL, 0, 0, 0, 0, 2, SDL_MOUSEWHEEL_NORMAL, 0.0f, 2.0f, 560, 250};
     PlayExample<ResizeDemo>("resize",
                             {Frame(0.1f), [] { Click(512, 384); }, // the square
                              Frame(0.5f, "screenshot-full-screen"),

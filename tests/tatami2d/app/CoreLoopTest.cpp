@@ -14,10 +14,9 @@
 using namespace tatami2d;
 using namespace scripted;
 
-// Games driven through Core's loop by real SDL events, pushed or from SDL's virtual joystick,
-// on the offscreen driver: its desktop is 1024 x 768, and its window has the focus at once with
-// SDL 2.32 and never with 2.26 (without it SDL drops pad presses). The drawable's size as Core
-// asks it can be changed.
+// Games driven through Core's loop by real SDL events, pushed or from SDL's virtual joystick, on
+// the offscreen driver: a 1024 x 768 desktop, whose window has the focus at once with SDL 2.32
+// and never with 2.26 (without it SDL drops pad presses).
 
 int pixelsPerPoint = 1; // 0: minimised
 extern "C" {
@@ -55,21 +54,7 @@ struct Listener : scripted::Game {
 
 const auto NotePads = [] { Note(SDL_WasInit(SDL_INIT_GAMECONTROLLER) ? "pads up" : "pads down"); };
 
-// What the video driver said about the new window (its focus, with a newer SDL) is not the
-// script's: it is dropped, so that a run hears only what the script sends.
-void DropNewWindowEvents() {
-    SDL_PumpEvents();
-    SDL_FlushEvent(SDL_WINDOWEVENT);
-}
-
-SDL_Event Wheel(int x, int y, Uint32 direction, float preciseY, int mouseX, int mouseY) {
-    SDL_Event event{SDL_MOUSEWHEEL};
-    event.wheel = {SDL_MOUSEWHEEL, 0, 0, 0, x, y, direction, 0.0f, preciseY, mouseX, mouseY};
-    return event;
-}
-
-// The draw area, whether drawing is clipped to it, and whether the viewport, the clipping and
-// the projection of the logical size follow it.
+// The draw area, whether drawing is clipped to it, and whether the GL state follows it.
 std::string AreaText() {
     const DrawArea a = GetDrawArea();
     const std::array<GLint, 4> box{a.left, a.bottom, a.width, a.height};
@@ -96,13 +81,17 @@ TEST(CoreInput, WheelTextAndFocusReachTheHandlersAQuitRequestEndsTheLoop) {
     Core core{kSpec};
     ASSERT_TRUE(core.IsInitialized());
     SDL_StopTextInput(); // Core starts it for a game that takes text
-    DropNewWindowEvents();
-    SDL_Event text{SDL_TEXTINPUT};
+    // What the driver said of the new window (its focus, with a newer SDL) is not the script's.
+    SDL_PumpEvents();
+    SDL_FlushEvent(SDL_WINDOWEVENT);
+    SDL_Event text{SDL_TEXTINPUT}, wheels[2]{};
+    wheels[0].wheel = {SDL_MOUSEWHEEL, 0, 0, 0, 1, -2, SDL_MOUSEWHEEL_NORMAL, 0.0f, -2.5f, 10, 0};
+    wheels[1].wheel = {SDL_MOUSEWHEEL, 0, 0, 0, 3, 4, SDL_MOUSEWHEEL_FLIPPED, 0.0f, 4.5f, 0, 480};
     std::snprintf(text.text.text, sizeof text.text.text, "Zo\u00eb \u6771");
     Play<Listener>(core, {[&] {
                               NotePads();
-                              Push(Wheel(1, -2, SDL_MOUSEWHEEL_NORMAL, -2.5f, 10, 0));
-                              Push(Wheel(3, 4, SDL_MOUSEWHEEL_FLIPPED, 4.5f, 0, 480));
+                              Push(wheels[0]);
+                              Push(wheels[1]);
                               Push(text);
                               Push(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
                               Push(WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED));
@@ -127,7 +116,8 @@ TEST(CoreInput, PadsArriveOnceByTheirIdAndReleaseWhatIsHeldWhenPulledOut) {
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     Core core{kSpec};
     ASSERT_TRUE(core.IsInitialized());
-    DropNewWindowEvents();
+    SDL_PumpEvents();
+    SDL_FlushEvent(SDL_WINDOWEVENT);
     std::string log;
     SetLogSink([&log](std::string_view message) { log += message; });
     int device = -1;
@@ -152,9 +142,8 @@ TEST(CoreInput, PadsArriveOnceByTheirIdAndReleaseWhatIsHeldWhenPulledOut) {
     EXPECT_EQ(log.back(), '\n');
 }
 
-// Each pass hears of the wheel, text, focus, the mouse and a pad's stick: none of it, nor the
-// loop itself, may allocate once the game runs. Pads still open when the run ends are closed,
-// even while the program keeps the subsystem up.
+// No kind of input, nor the loop itself, may allocate once the game runs. Pads still open when
+// the run ends are closed, even while the program keeps the subsystem up.
 TEST(CoreInput, SteadyPassesWithEveryKindOfInputAllocateNothing) {
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     Core core{kSpec};

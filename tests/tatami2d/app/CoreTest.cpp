@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <time.h>
+#include <tuple>
 #include <vector>
 
 #include <SDL_image.h>
@@ -33,9 +34,8 @@ const WindowSpec kSpec{"Numeral Dojo", 1350.9f, 345.0f, true};
 std::string calls;          // what the loop did, in order
 std::vector<float> elapsed; // what each Update was given
 
-// A game that notes what the loop hands it, and whether the textures it makes can share their
-// loads. It stalls in its first frame, asks to quit in frame quitFrame, and throws where a loop
-// would run on past the quit.
+// A game that notes what the loop hands it and whether its textures can share their loads. It
+// stalls in its first frame, asks to quit in frame quitFrame, and throws if the loop runs on.
 std::size_t quitFrame = 2;
 struct Recorder {
     explicit Recorder(const WindowSpec& spec) {
@@ -84,11 +84,8 @@ extern "C" {
     result __real_##name params;                                                                   \
     result __wrap_##name params {                                                                  \
         calls += std::string{#name} + noteArgs + "|";                                              \
-        if (failing == #name) {                                                                    \
-            SDL_SetError("%s refused", #name);                                                     \
-            return failure;                                                                        \
-        }                                                                                          \
-        return __real_##name args;                                                                 \
+        return failing != #name ? __real_##name args                                               \
+                                : (SDL_SetError("%s refused", #name), failure);                    \
     }
 NOTED(int, SDL_Init, (Uint32 flags), (flags), "", -1)
 NOTED(SDL_Window*, SDL_CreateWindow, (const char* t, int x, int y, int w, int h, Uint32 f),
@@ -99,13 +96,13 @@ NOTED(int, IMG_Init, (int flags), (flags), "", 0)
 NOTED(int, TTF_Init, (), (), "", -1)
 NOTED(int, Mix_OpenAudio, (int rate, Uint16 format, int channels, int chunk),
       (rate, format, channels, chunk), " chunks of " + std::to_string(chunk), -1)
-NOTED(void, SDL_GL_DeleteContext, (SDL_GLContext c), (c), "", )
-NOTED(void, SDL_DestroyWindow, (SDL_Window * w), (w), "", )
-NOTED(void, Mix_Quit, (), (), "", )
-NOTED(void, TTF_Quit, (), (), "", )
-NOTED(void, IMG_Quit, (), (), "", )
-NOTED(void, SDL_Quit, (), (), "", )
-NOTED(void, SDL_GL_SwapWindow, (SDL_Window * w), (w), "", )
+NOTED(void, SDL_GL_DeleteContext, (SDL_GLContext c), (c), "", void())
+NOTED(void, SDL_DestroyWindow, (SDL_Window * w), (w), "", void())
+NOTED(void, Mix_Quit, (), (), "", void())
+NOTED(void, TTF_Quit, (), (), "", void())
+NOTED(void, IMG_Quit, (), (), "", void())
+NOTED(void, SDL_Quit, (), (), "", void())
+NOTED(void, SDL_GL_SwapWindow, (SDL_Window * w), (w), "", void())
 NOTED(int, mallopt, (int param, int value), (param, value), "", 0) // the heap settings
 #undef NOTED
 // Whether the video driver was asked for: "SDL_GetHint" makes it seem not.
@@ -127,8 +124,7 @@ int __wrap_nanosleep(const timespec* request, timespec* remaining) {
 }
 }
 
-// The rest of the set-up (viewport, blending, the y-up pixel projection) is what every GL test
-// draws in.
+// The rest of the set-up (viewport, blending, y-up pixels) is what every GL test draws in.
 TEST(Core, StartsEverythingWithAPixelProjectionFromTheFloatSizeAndStopsItAgain) {
     for (const int vsync : {1, 0}) {
         {
@@ -233,18 +229,13 @@ TEST(Core, EachFailingStartUpStepIsReportedAndNoLaterOneRuns) {
     failing.clear();
 }
 
-// The offscreen driver returns every swap at once, as some displays do that accept vertical
-// sync: the loop waits out each short pass itself, never beyond the display's refresh interval
-// (60 Hz when SDL cannot tell it), and only with vertical sync on. The heap settings are the
-// program's: the core and its loop leave them alone.
+// The offscreen driver returns every swap at once, as some displays with vertical sync do: the
+// loop then waits out short passes itself, never beyond the refresh interval (60 Hz when SDL
+// cannot tell), and only with vertical sync on. The heap settings are left to the program.
 TEST(Core, WithVerticalSyncTheLoopWaitsOutShortPassesAtTheDisplaysRate) {
-    const struct {
-        bool vsync;
-        int rate;
-        std::int64_t longestWaitUs;
-    } cases[] = {{true, 120, 7500}, {true, -1, 15000}, {false, 120, 0}};
     quitFrame = 30;
-    for (const auto& [vsync, rate, longestWaitUs] : cases) {
+    for (const auto& [vsync, rate, longestWaitUs] :
+         {std::tuple{true, 120, 7500}, {true, -1, 15000}, {false, 120, 0}}) {
         displayRate = rate;
         waitsInUs.clear();
         elapsed.clear();
