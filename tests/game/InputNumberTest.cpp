@@ -98,8 +98,7 @@ TEST_F(InputNumberTest, EveryNumberAsThePanelsShowThemChecksCorrect) {
             Click(field, kInBox);
             Type(field, panel.ToBaseString(number));
             field.CheckAnswer(number);
-            ASSERT_EQ(field.GetState(), InputState::Correct)
-                << number << " written as " << panel.ToBaseString(number);
+            ASSERT_EQ(field.GetState(), InputState::Correct) << panel.ToBaseString(number);
         }
         EXPECT_EQ(panel.ToBaseString(1) + " " + panel.ToBaseString(4095), extremes);
     }
