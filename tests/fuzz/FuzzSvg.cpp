@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to the SVG loader: as the value of a d attribute, and as the text of a
-// file to the element and attribute search, once as given and once after the spaces are
-// normalised.
+// Feeds arbitrary bytes to the SVG loader as a d attribute's value, and as a file's text to the
+// element and attribute search, once as given and once with its spaces normalised.
 #include "tatami2d/app/Log.h"
 #include "tatami2d/svg/SVGParser.h"
 

@@ -27,9 +27,8 @@ namespace {
 const WindowSpec kSpec{"Numeral Dojo", 1350.0f, 345.0f, true};
 const Pos2f kAway{675.0f, 300.0f}; // between the labels: no box
 
-// The boxes of a panel from its origin (7.5 + 450 x panel, 285): the upper and lower field's
-// input box, Check and Delete (buttons are 32 x 32), and Refresh; with the panel's fields after
-// a click in each, as in Fields().
+// A panel's boxes from its origin (7.5 + 450 x panel, 285): each field's input box, Check, Delete
+// and Refresh; then the panel's Fields() after a click in each.
 const struct {
     float x, y, w, h;
     const char* hit;
@@ -48,8 +47,7 @@ protected:
         game.emplace(kSpec);
     }
 
-    // As the core hands events over: whole pixels, y already upwards; the release's own
-    // coordinates stay zero, as only the last motion counts.
+    // As the core hands them over: whole pixels, y upwards, the position only in the motion.
     void ClickAt(const Pos2f& p, Uint8 button = SDL_BUTTON_LEFT) {
         game->OnMouseMotion({SDL_MOUSEMOTION, 0, 0, 0, 0, Sint32(p.x), Sint32(p.y), 0, 0});
         game->OnMouseUp({SDL_MOUSEBUTTONUP, 0, 0, 0, button, 0, 0, 0, 0, 0});
@@ -63,12 +61,10 @@ protected:
     // Both fields of a panel as e.g. "E12 I0": state (Editing, Idle, Correct, Wrong), text.
     std::string Fields(int panel) const {
         const GivenNumber& p = game->GetPanel(static_cast<size_t>(panel));
-        std::string s;
-        for (const InputNumber* f : {&p.GetFirstField(), &p.GetSecondField()}) {
-            s += (s.empty() ? "" : " ") + std::string{"EICW"[static_cast<int>(f->GetState())]} +
-                 f->GetText();
-        }
-        return s;
+        return Field(p.GetFirstField()) + " " + Field(p.GetSecondField());
+    }
+    static std::string Field(const InputNumber& f) {
+        return "EICW"[static_cast<int>(f.GetState())] + f.GetText();
     }
 
     std::optional<Game> game;
@@ -88,8 +84,7 @@ TEST_F(GameTest, PanelsTakeNumbersInBoardOrderAndNewOnesOnlyFromRefresh) {
     }
 }
 
-// Every box of every panel, clicked at its top-left and bottom-right corners (whole pixels) and
-// just beyond each side, with both fields of the panel idle and holding "1".
+// Every box, clicked at its top-left and bottom-right whole pixels and just beyond each side.
 TEST_F(GameTest, EachBoxTakesClicksOnItsCornersAndNoneBesideThem) {
     for (int panel = 0; panel < 3; ++panel) {
         for (const auto& box : kBoxes) {
@@ -133,14 +128,13 @@ TEST_F(GameTest, DigitAndLetterKeysCountOnReleaseFromEitherRow) {
         typed += (Fields(1) + ".").at(5);
     }
     EXPECT_EQ(typed, "...0123456789..abcdef...1234567890.");
-    // Of the buttons only the left one clicks: here nothing changes.
-    ClickAt({190.0f, 175.0f}, SDL_BUTTON_RIGHT); // in the upper box of the first panel
+    // Only the left button clicks: nothing changes in the first panel's upper box.
+    ClickAt({190.0f, 175.0f}, SDL_BUTTON_RIGHT);
     ClickAt({190.0f, 175.0f}, SDL_BUTTON_MIDDLE);
     EXPECT_EQ(Fields(0) + " " + Fields(1), "I0 I0 I0 E1");
 }
 
-// In a window smaller than the board, the top and right borders still run along its edges, over
-// the answer boxes they cross.
+// In a window smaller than the board, the top and right borders run over the boxes they cross.
 TEST_F(GameTest, TheGridFollowsTheWindowsEdgesOverTheBoard) {
     game.emplace(WindowSpec{"Numeral Dojo", 1000.0f, 200.0f, true});
     game->Draw();
@@ -150,8 +144,7 @@ TEST_F(GameTest, TheGridFollowsTheWindowsEdgesOverTheBoard) {
     }
 }
 
-// The board's first frame, from a fixed seed, is the picture the browser's first frame is held
-// to (tests/web, which leaves the numbers out): kept current here.
+// From a fixed seed; tests/web holds the browser's first frame to this picture, numbers left out.
 TEST_F(GameTest, TheFirstFrameMatchesItsPicture) {
     std::srand(1);
     game.emplace(kSpec);
@@ -162,8 +155,7 @@ TEST_F(GameTest, TheFirstFrameMatchesItsPicture) {
                        testing::TempDir() + "first-frame.png");
 }
 
-// The framework's curves and polygons too, which the board does not draw, and a view with
-// turned and tinted images drawn through it.
+// Also the curves and polygons the board does not draw, and turned, tinted images in a view.
 TEST_F(GameTest, SteadyFramesAllocateNothing) {
     ClickIn(1, kInput); // a field being edited, as in play; the numbers are formed every frame
     const Pos2f triangle[]{{0, 0}, {50, 0}, {50, 50}};
@@ -171,7 +163,6 @@ TEST_F(GameTest, SteadyFramesAllocateNothing) {
     const Sprite glyph{"Resources/green.png", 16, 1, Pos2f{}};
     View camera{Pos2f{100, 100}, 400, 200};
     camera.SetRotation(0.3f);
-    // Both ways of drawing: the desktop's, and the browser's subset.
     for (const DrawingProfile profile :
          {DrawingProfile::FixedFunction, DrawingProfile::WebSubset}) {
         SetDrawingProfile(profile);
@@ -196,8 +187,8 @@ TEST_F(GameTest, SteadyFramesAllocateNothing) {
     SetDrawingProfile(DrawingProfile::FixedFunction);
 }
 
-// The program itself, run twice in this process, each time in a second of its own and from the
-// same generator state: its loop ends at the first event, a quit.
+// The program run twice, each time in a second of its own from the same generator state; its
+// loop ends at the first event, a quit.
 int NumeralDojoMain(int argc, char* argv[]);
 std::time_t now = 0;
 std::vector<int> drawn; // what the generator gave

@@ -41,10 +41,9 @@ protected:
             field.CheckAnswer(number);
         }
     }
-    // How many whole digits in the colour a right-aligned row of 24 x 40 glyph frames shows,
-    // each 29 left of the next, the rightmost with its bottom-left corner at (347.5, 155). A
-    // digit's ink runs from 10 to 30 above its frame's bottom and stays clear of the gap to the
-    // next slot, so a cut, shifted or crowded glyph does not count.
+    // Whole digits in the colour in the row of 24 x 40 glyph frames 29 apart, leftwards from
+    // (347.5, 155). Ink runs 10 to 30 above a frame's bottom, clear of the gap to the next one:
+    // a cut, shifted or crowded glyph does not count.
     static int Glyphs(const Canvas::Color& color) {
         int count = 0;
         for (int x = 347; count < 12; x -= 29, ++count) {
@@ -59,10 +58,8 @@ protected:
     static int Inked(int x, int y, int w, int h, const Canvas::Color& color) {
         std::vector<Pixel> pixels(static_cast<size_t>(w * h));
         glReadPixels(x, y, w, h, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        const auto near = [](int v, float c) { return std::abs(v - std::lround(c * 255)) <= 2; };
         return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [&](const Pixel& p) {
-            const auto near = [](int v, float c) {
-                return std::abs(v - std::lround(c * 255)) <= 2;
-            };
             return near(p.r, color.r) && near(p.g, color.g) && near(p.b, color.b);
         }));
     }
@@ -89,8 +86,7 @@ TEST_F(InputNumberTest, TypingKeepsToTheBaseDigitsAndLength) {
     }
 }
 
-// Every number as its panel writes it (the least and greatest shown here: without leading zeros,
-// hexadecimal in upper case), typed into a field of the panel's base, checks Correct.
+// Every number as its panel writes it (without leading zeros, hexadecimal in upper case).
 TEST_F(InputNumberTest, EveryNumberAsThePanelsShowThemChecksCorrect) {
     for (const auto& [base, extremes] : {std::pair{NumberBase::Binary, "1 111111111111"},
                                          {NumberBase::Decimal, "1 4095"},
@@ -102,8 +98,7 @@ TEST_F(InputNumberTest, EveryNumberAsThePanelsShowThemChecksCorrect) {
             Click(field, kInBox);
             Type(field, panel.ToBaseString(number));
             field.CheckAnswer(number);
-            ASSERT_EQ(field.GetState(), InputState::Correct)
-                << number << " written as " << panel.ToBaseString(number);
+            ASSERT_EQ(field.GetState(), InputState::Correct) << panel.ToBaseString(number);
         }
         EXPECT_EQ(panel.ToBaseString(1) + " " + panel.ToBaseString(4095), extremes);
     }
@@ -114,16 +109,11 @@ TEST_F(InputNumberTest, EveryNumberAsThePanelsShowThemChecksCorrect) {
     }
 }
 
-// After each click (and keys), the state and text, and what the player sees of them: the glyphs
-// in the state's colour, and the buttons unless the field is solved.
+// What the player sees after each step: the glyphs in the state's colour, buttons until solved.
 TEST_F(InputNumberTest, ClicksMoveBetweenStatesThatShowInTheGlyphsColour) {
     InputNumber field{NumberBase::Binary, kOrigin};
-    const struct {
-        Pos2f click;
-        const char* keys;
-        int number;
-        const char* after;
-    } steps[] = {
+    // Where the click falls, the keys typed after it, the number checked against, and then.
+    const std::tuple<Pos2f, const char*, int, const char*> steps[] = {
         {kCheck, "", 1, "W0"}, // 0 is never the number
         {kInBox, "1100", 0, "E1100"},
         {kCheck, "", 13, "W1100"},
@@ -137,14 +127,12 @@ TEST_F(InputNumberTest, ClicksMoveBetweenStatesThatShowInTheGlyphsColour) {
         {kDelete, "", 0, "C101010101010"},
         {kCheck, "", 1, "C101010101010"},
     };
-    // In the order of "EICW", the states' letters.
     const Canvas::Color colours[] = {palette::kBlue, palette::kWhite, palette::kGreen,
-                                     palette::kRed};
+                                     palette::kRed}; // of "EICW"
     for (const auto& [click, keys, number, after] : steps) {
         Click(field, click, number);
         Type(field, keys);
-        const std::string seen = "EICW"[static_cast<int>(field.GetState())] + field.GetText();
-        EXPECT_EQ(seen, after);
+        EXPECT_EQ("EICW"[static_cast<int>(field.GetState())] + field.GetText(), after);
         Clear(0.15f, 0.15f, 0.15f);
         field.Draw();
         EXPECT_EQ(Glyphs(colours[std::string{"EICW"}.find(after[0])]),
@@ -171,8 +159,7 @@ void __wrap_glDeleteTextures(GLsizei n, const GLuint* names) {
 }
 }
 
-// A panel releases its fields, then its own textures, each in the order they were made, but
-// a field releases Delete's before Check's.
+// Fields first, then the panel's own, each in the order made, but Delete's before Check's.
 TEST_F(InputNumberTest, APanelReleasesItsTexturesInOrder) {
     made.clear();
     freed.clear();

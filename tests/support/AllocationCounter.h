@@ -5,6 +5,5 @@
 // Calls of the global operator new so far, in a binary that links AllocationCounter.cpp.
 std::size_t HeapAllocationCount();
 
-// Makes every later allocation larger than `bytes` fail as if memory had run out, until the
-// limit is raised again (SIZE_MAX: no limit).
+// Makes every later allocation over `bytes` fail as if memory had run out (SIZE_MAX: no limit).
 void LimitAllocationSize(std::size_t bytes);

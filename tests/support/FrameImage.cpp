@@ -1,6 +1,5 @@
 #include "support/FrameImage.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <numeric>
@@ -20,8 +19,7 @@ Surface CaptureFrame(int width, int height) {
     return frame;
 }
 
-// Channel values of two RGB24 surfaces that differ by more than the tolerance; all of them when
-// the sizes differ.
+// Channel values of two RGB24 surfaces beyond the tolerance apart; all of them if sizes differ.
 static int CountDifferences(const SDL_Surface& a, const SDL_Surface& b) {
     if (a.w != b.w || a.h != b.h) {
         return 3 * a.w * a.h;

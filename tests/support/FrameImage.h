@@ -6,17 +6,14 @@
 #include <SDL.h>
 
 // Frames read back from the window's colour buffer, compared with reference pictures.
-
 using Surface = std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)>;
 
 // The colour buffer that the next swap would show, width x height from the bottom-left corner,
 // as RGB rows from the top. Alpha is left out: the window is opaque.
 Surface CaptureFrame(int width, int height);
 
-// Mesa's software renderer draws the same frame bit for bit on this machine. The tolerance
-// of 2 per channel lets translucent blends round differently on another processor's code
-// path; a shape that moves, grows, changes colour or goes missing changes its pixels by far
-// more.
+// Mesa draws the same frame bit for bit here; 2 per channel lets blends round differently on
+// another processor, while a shape that moves, grows, recolours or goes missing differs far more.
 constexpr int kChannelTolerance = 2;
 
 // Expects the frame to match the PNG at reference, or, with DOJO_WRITE_SCREENSHOTS set, writes

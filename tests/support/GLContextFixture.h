@@ -12,9 +12,8 @@ struct Pixel {
     std::uint8_t r, g, b, a;
 };
 
-// The framework's own core on SDL's offscreen driver (no X server), so that tests draw in the
-// set-up every program gets: one world unit per pixel with y upwards, alpha blending, images,
-// fonts and sound ready. Tests draw, then read back what a player would see.
+// The framework's core on SDL's offscreen driver, in the set-up every program gets (a world unit
+// per pixel, y upwards, blending, images, fonts, sound): tests draw, then read back the pixels.
 class GLContextFixture : public ::testing::Test {
 protected:
     static constexpr int kWidth = 1350;
@@ -22,7 +21,7 @@ protected:
 
     void SetUp() override;
 
-    // The pixel at window coordinates (x, y), y counted upwards from the bottom row.
+    // The pixel at (x, y), y counted upwards from the bottom row.
     Pixel ReadPixel(int x, int y) const;
     void Clear(float r, float g, float b);
 

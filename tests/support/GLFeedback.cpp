@@ -10,18 +10,13 @@ std::vector<FeedbackVertex> Feedback(const std::function<void()>& draw) {
     glRenderMode(GL_FEEDBACK);
     draw();
     const GLint count = glRenderMode(GL_RENDER);
-    // Each vertex: x, y, z, then r, g, b, a, then s, t, r, q.
-    constexpr int kVertexSize = 11;
     std::vector<FeedbackVertex> vertices;
     for (GLint i = 0; i < count;) {
         const auto token = static_cast<GLenum>(buffer[i++]);
-        int nrVertices = 1;
-        if (token == GL_POLYGON_TOKEN) {
-            nrVertices = static_cast<int>(buffer[i++]);
-        } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
-            nrVertices = 2;
-        }
-        for (int v = 0; v < nrVertices; ++v, i += kVertexSize) {
+        const bool line = token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN;
+        const int n = token == GL_POLYGON_TOKEN ? static_cast<int>(buffer[i++]) : line ? 2 : 1;
+        // Each vertex: x, y, z, then r, g, b, a, then s, t, r, q.
+        for (int v = 0; v < n; ++v, i += 11) {
             const GLfloat* p = buffer + i;
             vertices.push_back({p[0], p[1], p[3], p[4], p[5], p[6], p[7], p[8]});
         }

@@ -20,6 +20,14 @@ constexpr std::size_t kToneFrames = 2205;
 std::atomic<std::size_t> audible{0}; // frames mixed louder than a whisper
 std::atomic<std::size_t> mixes{0};   // buffers mixed
 
+void CountAudible(void* /*unused*/, Uint8* stream, int bytes) {
+    const auto* samples = reinterpret_cast<const Sint16*>(stream);
+    for (int i = 0; i < bytes / 2; i += 2) {
+        audible += std::abs(samples[i]) > 1000;
+    }
+    ++mixes;
+}
+
 // Waits until `condition` holds, then two buffers more, so that what was playing is heard.
 bool WaitUntil(bool (*condition)()) {
     for (int i = 0; i < 5000 && !condition(); ++i) {
@@ -33,31 +41,21 @@ bool WaitUntil(bool (*condition)()) {
 
 } // namespace
 
-// Opens the device as the game's core does, on SDL's dummy driver (which mixes in real
-// time), and counts the audible frames of what it mixes.
+// The device opened as the game's core does, on SDL's dummy driver, which mixes in real time.
 class Sound : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048), 0) << Mix_GetError();
-        Mix_SetPostMix(
-            [](void*, Uint8* stream, int bytes) {
-                const auto* samples = reinterpret_cast<const Sint16*>(stream);
-                for (int i = 0; i < bytes / 2; i += 2) {
-                    audible += std::abs(samples[i]) > 1000;
-                }
-                ++mixes;
-            },
-            nullptr);
-        // 16-bit stereo PCM: kToneFrames at a constant level, then as many silent frames; the
-        // header's tags RIFF, WAVE, "fmt " and data as little-endian words.
-        std::vector<Sint16> beep(4 * kToneFrames, 0);
-        std::fill_n(beep.begin(), 2 * kToneFrames, Sint16{8000});
+        Mix_SetPostMix(CountAudible, nullptr);
+        // 16-bit stereo PCM in little-endian words (tags RIFF, WAVE, "fmt ", data): kToneFrames
+        // frames at 8000 on both channels, then as many silent ones.
         const Uint32 bytes = 8 * kToneFrames;
-        const Uint32 header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746D66, 16,   0x20001,
-                                 44100,      4 * 44100,  0x100004,   0x61746164, bytes};
-        std::ofstream{beepPath, std::ios::binary}
-            .write(reinterpret_cast<const char*>(header), sizeof header)
-            .write(reinterpret_cast<const char*>(beep.data()), bytes);
+        std::vector<Uint32> wav{0x46464952, 36 + bytes, 0x45564157, 0x20746D66, 16,   0x20001,
+                                44100,      4 * 44100,  0x100004,   0x61746164, bytes};
+        wav.resize(wav.size() + kToneFrames, 8000 * 0x10001);
+        wav.resize(wav.size() + kToneFrames, 0);
+        std::ofstream{beepPath, std::ios::binary}.write(reinterpret_cast<const char*>(wav.data()),
+                                                        4 * wav.size());
     }
     void TearDown() override {
         Mix_CloseAudio();

@@ -34,11 +34,10 @@ TEST(Matrix2x3, SettersOverwriteTheWholeMatrix) {
     set[3].SetAsScaling(2, 3);
     set[4].SetAsTranslation(4, 5);
     set[5].SetAsTranslation(Vector2f{4, 5});
-    std::vector<Pos2f> images;
-    for (const M& each : set) {
-        images.push_back(each.Transform(Pos2f{1, 2}));
-    }
-    EXPECT_EQ(ValueText(images), "1,2 -2,1 2,4 2,6 5,7 5,7 ");
+    const Pos2f p{1, 2};
+    EXPECT_EQ(ValueText(set[0].Transform(p), set[1].Transform(p), set[2].Transform(p),
+                        set[3].Transform(p), set[4].Transform(p), set[5].Transform(p)),
+              "1,2 -2,1 2,4 2,6 5,7 5,7 ");
     EXPECT_NE(M(), M(1, 0, 0, 1, 0, 0.001f)) << "strict at the tolerance";
     EXPECT_FLOAT_EQ(M(1, 2, 3, 4, 5, 6).Determinant(), -2.0f);
 }

@@ -59,7 +59,7 @@ protected:
 TEST_F(SVG, PathDataGivesStraightSegmentsReportsMissingPartsAndRefusesTheRest) {
     const std::string pathData = "SVGParser::GetVerticesFromPathData, ";
     const std::string noMove = "SVGParser::NextSvgPoint, expected 'M' or 'm' command\n";
-    // The points appended after the one already there (none on a refusal), and the messages.
+    // The points appended after the one already there (none on a refusal), then the messages.
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"M 0,0 H 10 V 10 h -10 z", "0,0 10,0 10,10 0,10 ", ""},
         // A close returns the current point to the subpath's start, where a relative move starts.
@@ -76,8 +76,7 @@ TEST_F(SVG, PathDataGivesStraightSegmentsReportsMissingPartsAndRefusesTheRest) {
     };
     for (const auto& [data, points, message] : cases) {
         EXPECT_EQ(Parse(data), !points.empty()) << data;
-        EXPECT_EQ(Points(), "-1,-1 " + points + "| ") << data;
-        EXPECT_EQ(messages, message) << data;
+        EXPECT_EQ(Points() + messages, "-1,-1 " + points + "| " + message) << data;
     }
     // Unreadable data, however it ends, and points beyond the float range.
     for (const char* data : {"M 0 0 A 1", "10,10", "M 1,,2", "M 0 0 H 5, 6", "M 0 0 L 1 # 2",
@@ -110,28 +109,23 @@ TEST_F(SVG, SearchesGiveTheContentAndTheValueOrLeaveThemAloneAndSpacesCloseUp) {
         EXPECT_EQ(SVGParser::GetElementContent(text, "path", content, start, end),
                   element[0] != '-');
         EXPECT_EQ(SVGParser::GetAttributeValue(text, "a", attribute), value != "-");
-        EXPECT_EQ(content + " " + std::to_string(start) + " " + std::to_string(end) + " " +
-                      attribute,
-                  element + " " + value)
-            << text;
+        EXPECT_EQ(content + " " + std::to_string(start) + " " + std::to_string(end), element);
+        EXPECT_EQ(attribute, value) << text;
     }
 }
 
 TEST_F(SVG, FilesGiveEveryPathElementFlippedByTheViewBoxHeight) {
     const std::string root = "<svg viewBox = \"0 0 100 100\">";
-    // Content or file, and the points after the outline (0, 1) already present, which stays
-    // and is flipped too.
+    // Content or file, then messages (none) and points: the outline (0, 1) there stays, flipped.
     const std::tuple<std::string, std::string, std::string> cases[] = {
         // viewBox 10 20 210 120: y becomes 120 - y, and the origin plays no part.
         {"", "tests/tatami2d/svg/data/editor.svg",
          "0,119 | 20,90 60,90 60,50 20,50 | 100,70 110,70 110,60 100,60 130,70 140,70 140,60 "
          "130,60 | "},
-        // Closing tags with children, single quotes, attributes over several CR LF lines, and
-        // a comment after the last element that mentions one.
+        // Closing tags with children, single quotes, attributes over CR LF lines, a comment.
         {"", "tests/tatami2d/svg/data/icon.svg", "0,23 | 2,22 22,22 22,2 2,2 | 8,16 16,16 16,8 | "},
-        // Each search resumes at the start of the previous element's content, so a "<path"
-        // inside an element is one more; " d" is not the d of id="dd"; lines are joined
-        // without their CR LF.
+        // A search resumes in the previous element, so "<path" inside one is one more; " d" is
+        // not the d of id="dd"; lines are joined without their CR LF.
         {root + "\r\n<path id=\"<path\" d = \"m 10,10\r\n 20,0 0,20 z\"/><path id=\"dd\" "
                 "d=\"M 3 4\"/>\r\n",
          "", "0,99 | 10,90 30,90 30,70 | 10,90 30,90 30,70 | 3,96 | "},
@@ -144,11 +138,9 @@ TEST_F(SVG, FilesGiveEveryPathElementFlippedByTheViewBoxHeight) {
     for (const auto& [content, file, expected] : cases) {
         outlines = {{{0, 1}}};
         EXPECT_TRUE(Load(content, file)) << content << file;
-        EXPECT_EQ(messages, "") << content << file;
-        EXPECT_EQ(Points(), expected) << content << file;
+        EXPECT_EQ(messages + Points(), expected) << content << file;
     }
-    // The file is read in blocks of 64 KiB into one allocation of its size: its last element, in
-    // its last bytes, is read whole whichever way the size falls on a block.
+    // Read in blocks of 64 KiB into one allocation: the last element is whole however they fall.
     for (const size_t size : {65535, 65536, 65537, 720897}) {
         const std::string last = "<path d=\"M 1 2\"/>";
         std::string content = root + "<!--";
@@ -191,12 +183,10 @@ TEST_F(SVG, MalformedFilesAreRefusedWithTheirMessagesAndAClearedResult) {
         outlines.assign(content.empty() ? 0 : 1, {{1, 1}});
         const std::string shown = content.substr(0, 80);
         EXPECT_FALSE(Load(content)) << shown;
-        EXPECT_EQ(messages, message + malformed + "\n") << shown;
-        EXPECT_TRUE(outlines.empty()) << shown;
+        EXPECT_EQ(messages + Points(), message + malformed + "\n") << shown; // and no outlines
     }
     EXPECT_FALSE(Load(R"(<svg><path d="M 1 1"/></svg>)"));
-    EXPECT_EQ(messages, file + "no viewbox information found in " + path + "\n");
-    EXPECT_TRUE(outlines.empty());
+    EXPECT_EQ(messages + Points(), file + "no viewbox information found in " + path + "\n");
 }
 
 #ifndef _WIN32 // FIFOs, alarms and device files are POSIX matters
@@ -208,36 +198,27 @@ TEST_F(SVG, WhatCannotBeReadIsRefusedWithoutBlockingAndLeavesTheResultUntouched)
         hops += " h 1";
     }
     hops += "\"/></svg>";
-    // File, content and largest allocation allowed. /dev/zero comes after /dev/null: a loader
-    // that read the one like a file would read the other without end, and one that opened the
-    // FIFO would wait for a writer (the alarm ends the test then). Last, memory runs out for
-    // the text of a file, and for an outline that outgrows it.
-    const std::tuple<std::string, std::string, size_t> cases[] = {
-        {path + ".missing", "", SIZE_MAX},
-        {testing::TempDir(), "", SIZE_MAX},
-        {"/dev/null", "", SIZE_MAX},
-        {fifo, "", SIZE_MAX},
-        {"/dev/zero", "", SIZE_MAX},
-        {path, std::string(2 << 20, ' '), 1 << 20},
-        {path, hops, 1 << 20}};
-    for (const auto& [file, content, limit] : cases) {
+    // A loader that read /dev/null like a file would read /dev/zero without end; one that opened
+    // the FIFO would wait for a writer (the alarm ends the test). Last, with allocations over
+    // 1 MiB failing, memory runs out for a file's text, and for an outline.
+    const std::pair<std::string, std::string> cases[] = {
+        {path + ".missing", ""}, {testing::TempDir(), ""},          {"/dev/null", ""}, {fifo, ""},
+        {"/dev/zero", ""},       {path, std::string(2 << 20, ' ')}, {path, hops}};
+    for (const auto& [file, content] : cases) {
         outlines = {{{1, 1}}};
         alarm(60);
-        EXPECT_FALSE(Load(content, file, limit)) << file;
+        EXPECT_FALSE(Load(content, file, content.empty() ? SIZE_MAX : 1 << 20)) << file;
         alarm(0);
-        EXPECT_EQ(messages,
-                  "SVGParser::GetVerticesFromSvgFile(..), failed to load vertices from file " +
-                      file + "\n");
-        EXPECT_EQ(outlines.size(), 1u) << file;
+        EXPECT_EQ(messages + Points(), "SVGParser::GetVerticesFromSvgFile(..), failed to load "
+                                       "vertices from file " +
+                                           file + "\n1,1 | ");
     }
     std::remove(fifo.c_str());
     // The string operation reports it in its own name, and clears the result.
     EXPECT_FALSE(
         Quietly([&] { return SVGParser::GetVerticesFromSvgString(hops, outlines); }, 1 << 20));
-    EXPECT_EQ(messages, "SVGParser::GetVerticesFromSvgString(..), out of memory\n");
-    EXPECT_TRUE(outlines.empty());
-    EXPECT_FALSE(Parse(hops.substr(hops.rfind('M')), 1 << 20));
-    EXPECT_EQ(messages, "SVGParser::GetVerticesFromPathData, out of memory\n");
-    EXPECT_EQ(Points(), "-1,-1 | ") << "as it was";
+    EXPECT_EQ(messages + Points(), "SVGParser::GetVerticesFromSvgString(..), out of memory\n");
+    EXPECT_FALSE(Parse(hops.substr(hops.rfind('M')), 1 << 20)); // leaves the point there alone
+    EXPECT_EQ(messages + Points(), "SVGParser::GetVerticesFromPathData, out of memory\n-1,-1 | ");
 }
 #endif
