@@ -15,12 +15,6 @@ namespace {
 const char* const kFontPath = "examples/fonts/DejaVuSans.ttf";
 const ColorRGBA kWhite{1, 1, 1, 1};
 
-// The texels of a texture, read back from OpenGL.
-auto TexelsOf(const Texture& texture) {
-    texture.Draw(Pos2f{0, 0}, Box2f{});
-    return BoundTexels();
-}
-
 } // namespace
 
 struct FontTest : GLContextFixture {

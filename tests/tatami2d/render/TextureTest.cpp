@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -19,16 +18,35 @@ using namespace tatami2d;
 
 namespace {
 
-// Whether the bound texture holds the surface's pixels row for row. Frees the surface.
-bool BoundTextureHolds(SDL_Surface* pSurface) {
+// The texels a texture of the surface should hold, as TexelsOf a texture gives them. Frees it.
+std::tuple<GLint, GLint, std::vector<Uint8>> TexelsOf(SDL_Surface* pSurface) {
     SDL_Surface* pRgba = SDL_ConvertSurfaceFormat(pSurface, SDL_PIXELFORMAT_RGBA32, 0);
     const auto* pixels = static_cast<const Uint8*>(pRgba->pixels);
-    const bool same =
-        BoundTexels() ==
-        std::tuple{pRgba->w, pRgba->h, std::vector(pixels, pixels + pRgba->h * pRgba->pitch)};
+    std::tuple texels{pRgba->w, pRgba->h, std::vector(pixels, pixels + pRgba->h * pRgba->pitch)};
     SDL_FreeSurface(pRgba);
     SDL_FreeSurface(pSurface);
-    return same;
+    return texels;
+}
+
+// Positions and texture coordinates of the quad (a, b, c, d) one draw sends, fed back as the
+// triangles (a, b, d) and (b, c, d); as many -1 as vertices when that is not one quad.
+std::vector<float> QuadOf(const std::vector<FeedbackVertex>& triangles) {
+    if (triangles.size() != 6) {
+        return std::vector<float>(triangles.size(), -1.0f);
+    }
+    std::vector<float> quad;
+    for (const int i : {0, 1, 4, 2}) {
+        quad.insert(quad.end(), {triangles[i].x, triangles[i].y, triangles[i].s, triangles[i].t});
+    }
+    return quad;
+}
+
+using Where = std::variant<Pos2f, Box2f, Placement, Matrix2x3>;
+
+bool NearAll(const std::vector<float>& a, const std::vector<float>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](float x, float y) {
+               return std::abs(x - y) < 0.001f;
+           });
 }
 
 } // namespace
@@ -62,17 +80,12 @@ struct TextureTest : GLContextFixture {
 
 // The same failures whether or not the textures share their loads: a failed load is not kept.
 TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
-    const auto none = [](int, int) { return SDL_Color{}; };
-    TempImage indexedFile = SaveImage("p.png", 5, 3, SDL_PIXELFORMAT_INDEX8, none);
-    TempImage goodFile = SaveImage("g.png", 1, 1, SDL_PIXELFORMAT_RGBA32, none);
-    const Texture good{goodFile.path}; // holds OpenGL's first name, which no failure may delete
+    TempImage indexedFile = SaveImage("p.png", 5, 3, SDL_PIXELFORMAT_INDEX8);
+    const Texture good{quarters.path}; // holds OpenGL's first name, which no failure may delete
     for (const bool shared : {false, true}) {
-        std::optional<TextureLoadScope> loads;
-        if (shared) {
-            loads.emplace();
-        }
+        const auto loads = shared ? std::make_optional<TextureLoadScope>() : std::nullopt;
         testing::internal::CaptureStderr();
-        const Texture fine{goodFile.path}; // reports nothing
+        const Texture fine{quarters.path}; // reports nothing
         const Texture missing{"Resources/no-such-image.png"};
         const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
         const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
@@ -108,17 +121,15 @@ TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
 // Rows of odd-width 3-byte images are padded to 4 bytes, rows of rendered text (4 bytes, blue
 // first) beyond the text.
 TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
-    const auto paint = [](int x, int y) {
-        return SDL_Color{Uint8(x * 30), Uint8(y * 70), Uint8(200 - x), 255};
-    };
     glPixelStorei(GL_UNPACK_ALIGNMENT, 2); // an unpack state of the caller's, to be kept
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 3);
     for (const char* name : {"rgb.png", "bgr.bmp"}) { // PNG loads red first, BMP blue first
         for (int width : {5, 7}) {
-            TempImage file = SaveImage(name, width, 3, SDL_PIXELFORMAT_RGB24, paint);
-            const Texture texture{file.path};
-            texture.Draw(Pos2f{0, 0}, Box2f{});
-            EXPECT_TRUE(BoundTextureHolds(IMG_Load(file.path.c_str()))) << name << width;
+            TempImage file = SaveImage(name, width, 3, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
+                return SDL_Color{Uint8(x * 30), Uint8(y * 70), Uint8(200 - x), 255};
+            });
+            EXPECT_EQ(TexelsOf(Texture{file.path}), TexelsOf(IMG_Load(file.path.c_str())))
+                << name << width;
         }
     }
     // A channel becomes its value times 255, truncated, in its low 8 bits; beyond the 32-bit
@@ -132,8 +143,7 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
             TTF_RenderText_Blended(font, "Hexadecimal", SDL_Color{byte, 127, 0, 255});
         ASSERT_NE(pText->pitch, pText->w * 4) << "the case under test has padded rows";
         const Texture text{"Hexadecimal", font, ColorRGBA{red, 0.5f, 0.0f, 1.0f}};
-        text.Draw(Pos2f{0, 0}, Box2f{});
-        EXPECT_TRUE(BoundTextureHolds(pText)) << red << ": green's 0.5 gives 127";
+        EXPECT_EQ(TexelsOf(text), TexelsOf(pText)) << red << ": green's 0.5 gives 127";
     }
     TTF_CloseFont(font);
     GLint alignment = 0, rowLength = 0;
@@ -143,10 +153,8 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
 }
 
 TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
-    const auto redRamp = [](int x, int) { return SDL_Color{Uint8(x), 0, 0, 255}; };
-    TempImage file = SaveImage("m.png", 8, 4, SDL_PIXELFORMAT_RGBA32, redRamp);
-    auto target = std::make_unique<Texture>(file.path);
-    auto source = std::make_unique<Texture>(file.path);
+    auto target = std::make_unique<Texture>(quarters.path);
+    auto source = std::make_unique<Texture>(quarters.path);
     const GLuint oldName = NameOf(*target), name = NameOf(*source);
     auto moved = std::make_unique<Texture>(std::move(*source));
     *target = std::move(*moved);
@@ -162,36 +170,30 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
 
 // What the textures take from the libraries and give back (linked with --wrap): images loaded,
 // fonts opened, lines rendered; surfaces freed, fonts closed.
-int taken[3], given[2];
+int counts[5];
 #define COUNTED(Result, name, count, params, args)                                                 \
     extern "C" Result __real_##name params;                                                        \
     extern "C" Result __wrap_##name params {                                                       \
         return ++count, __real_##name args;                                                        \
     }
-COUNTED(SDL_Surface*, IMG_Load, taken[0], (const char* file), (file))
-COUNTED(TTF_Font*, TTF_OpenFont, taken[1], (const char* file, int ptSize), (file, ptSize))
-COUNTED(SDL_Surface*, TTF_RenderText_Blended, taken[2],
+COUNTED(SDL_Surface*, IMG_Load, counts[0], (const char* file), (file))
+COUNTED(TTF_Font*, TTF_OpenFont, counts[1], (const char* file, int ptSize), (file, ptSize))
+COUNTED(SDL_Surface*, TTF_RenderText_Blended, counts[2],
         (TTF_Font * font, const char* text, SDL_Color fg), (font, text, fg))
-COUNTED(void, SDL_FreeSurface, given[0], (SDL_Surface * surface), (surface))
-COUNTED(void, TTF_CloseFont, given[1], (TTF_Font * font), (font))
+COUNTED(void, SDL_FreeSurface, counts[3], (SDL_Surface * surface), (surface))
+COUNTED(void, TTF_CloseFont, counts[4], (TTF_Font * font), (font))
 
 // Two textures of each kind, the last two in a font of the caller's: a load scope takes each
 // image, font and line once (but renders in a font it did not open itself), and everything
 // taken is given back, at once or when the scope ends.
 TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
-    TempImage image =
-        SaveImage("l.png", 2, 2, SDL_PIXELFORMAT_RGBA32, [](int, int) { return SDL_Color{}; });
     for (const bool shared : {false, true}) {
-        std::fill(std::begin(taken), std::end(taken), 0);
-        std::fill(std::begin(given), std::end(given), 0);
+        std::fill(std::begin(counts), std::end(counts), 0);
         {
-            std::optional<TextureLoadScope> loads;
-            if (shared) {
-                loads.emplace();
-            }
+            const auto loads = shared ? std::make_optional<TextureLoadScope>() : std::nullopt;
             TTF_Font* own = TTF_OpenFont("Resources/Baloo.ttf", 20);
             for (int i = 0; i < 2; ++i) {
-                const Texture fromFile{image.path};
+                const Texture fromFile{quarters.path};
                 const Texture fromFont{"1", "Resources/Baloo.ttf", 20, ColorRGBA{}};
                 const Texture fromOwnFont{"1", own, ColorRGBA{}};
                 EXPECT_TRUE(fromFile.IsCreationOk() && fromFont.IsCreationOk() &&
@@ -199,43 +201,16 @@ TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
             }
             TTF_CloseFont(own);
         }
-        EXPECT_EQ(ValueText(taken[0], taken[1], taken[2], given[0], given[1]),
+        EXPECT_EQ(ValueText(counts[0], counts[1], counts[2], counts[3], counts[4]),
                   shared ? "1 2 3 4 2 " : "2 3 4 6 3 ");
     }
 }
-
-namespace {
-
-// Positions and texture coordinates of the quad (a, b, c, d) one draw sends, fed back as the
-// triangles (a, b, d) and (b, c, d); as many -1 as vertices when that is not one quad.
-std::vector<float> QuadOf(const std::vector<FeedbackVertex>& triangles) {
-    if (triangles.size() != 6) {
-        return std::vector<float>(triangles.size(), -1.0f);
-    }
-    std::vector<float> quad;
-    for (const int i : {0, 1, 4, 2}) {
-        quad.insert(quad.end(), {triangles[i].x, triangles[i].y, triangles[i].s, triangles[i].t});
-    }
-    return quad;
-}
-
-using Where = std::variant<Pos2f, Box2f, Placement, Matrix2x3>;
-
-bool NearAll(const std::vector<float>& a, const std::vector<float>& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](float x, float y) {
-               return std::abs(x - y) < 0.001f;
-           });
-}
-
-} // namespace
 
 // Corners from the bottom-left one, each with its texture coordinates; the upright draws send
 // the same stream as before. Maps that collapse the image or are not finite send nothing.
 TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
     const Texture texture{quarters.path}, failed = Failed();
     const Box2f whole{}, tile{0, 32, 32, 32};
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
     // The quad the texture sends drawn at `where`.
     const auto sent = [&](const Texture& drawn, const Where& where, const Box2f& source) {
         const auto draw = [&](const auto& at) { drawn.Draw(at, source); };
@@ -260,9 +235,9 @@ TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
                         {10, 20, 0, 1, 10, 36, 0, 0, 26, 36, .5, 0, 26, 20, .5, 1}));
     EXPECT_TRUE(sent(texture, Placement{{10, 10}, {}, 0.0f, {0, 1}}, whole).empty());
     EXPECT_TRUE(sent(failed, Placement{{10, 10}, {}, 0.0f, {1, 0}}, whole).empty());
-    EXPECT_TRUE(sent(texture, Placement{{10, 10}, {}, nan}, whole).empty());
-    EXPECT_TRUE(sent(failed, Placement{{inf, 10}}, whole).empty());
-    EXPECT_TRUE(sent(texture, Matrix2x3{1, 0, 0, 1, 0, nan}, whole).empty());
+    EXPECT_TRUE(sent(texture, Placement{{10, 10}, {}, NAN}, whole).empty());
+    EXPECT_TRUE(sent(failed, Placement{{INFINITY, 10}}, whole).empty());
+    EXPECT_TRUE(sent(texture, Matrix2x3{1, 0, 0, 1, 0, NAN}, whole).empty());
 }
 
 // Modulate, not add: red texels under a (0.5, 1, 0) tint become dark red, not yellow; the colour
