@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <set>
 
 using namespace tatami2d;
@@ -45,11 +44,9 @@ const TempImage kOddImage = SaveImage("odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, 
 
 void Points() {
     SetColor(kWhite);
-    for (int size = 1; size <= 12; ++size) {
-        for (int k = 0; k < 8; ++k) { // whole, quarter and eighth positions
-            const float f = static_cast<float>(k);
-            const float s = static_cast<float>(size);
-            DrawPoint(30.0f * s + 0.25f * f, 20.0f + 30.125f * f, s);
+    for (float size = 1; size <= 12; ++size) {
+        for (float k = 0; k < 8; ++k) { // whole, quarter and eighth positions
+            DrawPoint(30.0f * size + 0.25f * k, 20.0f + 30.125f * k, size);
         }
     }
     const Pos2f row[]{{500.5f, 30}, {520.25f, 40.75f}, {540, 50.5f}};
@@ -58,10 +55,8 @@ void Points() {
 
 void Lines() {
     SetColor(kWhite);
-    const float widths[]{1, 2, 3, 4, 6, 9};
-    for (int i = 0; i < 6; ++i) {
-        const float x = 20.0f + 200.0f * static_cast<float>(i);
-        const float w = widths[i];
+    float x = 20.0f;
+    for (const float w : {1.0f, 2.0f, 3.0f, 4.0f, 6.0f, 9.0f}) {
         DrawLine(x, 20, x + 150, 20, w); // along pixel edges, then through pixel centres
         DrawLine(x, 40.5f, x + 150, 40.5f, w);
         DrawLine(x + 160, 20, x + 160, 300, w);
@@ -71,11 +66,12 @@ void Lines() {
         DrawLine(x + 50, 100, x + 150, 200, w);
         DrawLine(x + 150, 220, x + 50, 300, w);
         DrawLine(x + 60.3f, 90.7f, x + 141.9f, 97.2f, w);
+        x += 200.0f;
     }
     // One block of separate lines pairs its vertices: nothing joins one pair to the next.
     Primitive pairs = Primitive::Lines(GL_LINES, 3.0f);
-    for (const float x : {20.0f, 170.0f, 220.0f, 370.0f, 420.0f, 570.0f}) {
-        pairs.Vertex(x, 320.5f);
+    for (const float end : {20.0f, 170.0f, 220.0f, 370.0f, 420.0f, 570.0f}) {
+        pairs.Vertex(end, 320.5f);
     }
     pairs.End();
 }
@@ -129,9 +125,8 @@ void RefusedSizes() { // OpenGL keeps the last width or size it accepted, first 
 }
 
 void Images() {
-    const Texture text{"Hexadecimal 0x3F", "Resources/Baloo.ttf", 42,
-                       ColorRGBA{0.4f, 0.6f, 0.4f, 1}};
-    text.Draw(Pos2f{20, 20}, Box2f{});
+    Texture{"Hexadecimal 0x3F", "Resources/Baloo.ttf", 42, ColorRGBA{0.4f, 0.6f, 0.4f, 1}}.Draw(
+        Pos2f{20, 20}, Box2f{});
     Texture{"Resources/green.png"}.Draw(Box2f{20, 120, 384, 80}, Box2f{});
     Texture{"Resources/Refresh.png"}.Draw(Pos2f{500, 120}, Box2f{4, 28, 24, 24});
     Texture{kOddImage.path}.Draw(Box2f{700, 100, 99, 51}, Box2f{});
@@ -150,8 +145,7 @@ const struct {
 // primitive modes begun, the internal and pixel formats uploaded, and whether an unpack row
 // length was set. The calls still go through (the binary is linked with --wrap for them).
 struct GLCalls {
-    void Begin(GLenum mode) {
-        // Indexed by the primitive's enum value, GL_POINTS (0) to GL_POLYGON (9).
+    void Begin(GLenum mode) { // the names by the modes' values, GL_POINTS (0) to GL_POLYGON (9)
         static const char* const kNames[]{
             "POINTS",         "LINES",        "LINE_LOOP", "LINE_STRIP", "TRIANGLES",
             "TRIANGLE_STRIP", "TRIANGLE_FAN", "QUADS",     "QUAD_STRIP", "POLYGON"};
@@ -201,8 +195,26 @@ NOTED(glTexImage2D,
       (target, level, internalFormat, width, height, border, format, type, pixels),
       (calls.uploads.insert({static_cast<GLenum>(internalFormat), format})))
 
-TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
+// Shapes of no size draw nothing and leave the line width alone; curves step by pi over the
+// larger radius.
+TEST_F(Drawing, EmptyShapesDrawNothingAndCurvesStepByPiOverTheLargerRadius) {
+    DrawLine(0, 0, 1, 1, 5.0f);
     calls = {};
+    DrawRect(0, 0, 0, 10, 1.0f);
+    DrawRect(0, 0, 10, 0, 1.0f);
+    DrawRect(Box2f{0, 0, 10, 10}, 0.0f);
+    FillRect(Pos2f{0, 0}, 10, -1);
+    FillRect(0, 0, 0, 10);
+    DrawEllipse(0, 0, 10, 10, 0.0f);
+    DrawEllipse(0, 0, 0, 10, 1.0f);
+    DrawEllipse(0, 0, 10, 0, 1.0f);
+    FillEllipse(Oval2f{0, 0, 0, 5});
+    FillEllipse(0, 0, 5, NAN);
+    DrawArc(0, 0, 10, 10, 1.0f, 0.5f, 2.0f);
+    FillArc(Pos2f{0, 0}, -10, -20, 0.0f, 1.0f);
+    GLfloat width = 0;
+    glGetFloatv(GL_LINE_WIDTH, &width);
+    EXPECT_EQ(width, 5.0f);
     DrawEllipse(Oval2f{100, 50, 10, 10}, 1.0f);
     FillEllipse(0, 0, 3, 3);
     FillEllipse(0, 0, 5, 20);
@@ -217,45 +229,20 @@ TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
     // Large ones in full: the float angle's rounding, not 2 x 40,000 or 1e5 x 10 / pi, decides.
     DrawEllipse(0, 0, 40000, 1, 1.0f);
     DrawArc(0, 0, 10, 10, 0.0f, 1e5f, 1.0f);
-    EXPECT_EQ(calls.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
-                           "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_STRIP(1) LINE_LOOP(79978) "
-                           "LINE_STRIP(319381)");
-}
-
-TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
-    DrawLine(0, 0, 1, 1, 5.0f);
-    calls = {};
-    DrawRect(0, 0, 0, 10, 1.0f);
-    DrawRect(0, 0, 10, 0, 1.0f);
-    DrawRect(Box2f{0, 0, 10, 10}, 0.0f);
-    FillRect(Pos2f{0, 0}, 10, -1);
-    FillRect(0, 0, 0, 10);
-    DrawEllipse(0, 0, 10, 10, 0.0f);
-    DrawEllipse(0, 0, 0, 10, 1.0f);
-    DrawEllipse(0, 0, 10, 0, 1.0f);
-    FillEllipse(Oval2f{0, 0, 0, 5});
-    FillEllipse(0, 0, 5, nan);
-    DrawArc(0, 0, 10, 10, 1.0f, 0.5f, 2.0f);
-    FillArc(Pos2f{0, 0}, -10, -20, 0.0f, 1.0f);
-    GLfloat width = 0;
-    glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(calls.trace, "");
-    EXPECT_EQ(width, 5.0f);
     // Any size above 0 is drawn.
     DrawRect(0, 0, 0.5f, 0.5f, 0.5f);
     FillRect(0, 0, 0.5f, 0.5f);
     // Each stops where its step no longer moves the angle; arcs still end at tillAngle.
-    FillEllipse(0, 0, inf, 1);
-    DrawArc(0, 0, 1, inf, -1e6f, 1e6f, 1.0f);
-    FillArc(0, 0, inf, inf, -inf, inf);
+    FillEllipse(0, 0, INFINITY, 1);
+    DrawArc(0, 0, 1, INFINITY, -1e6f, 1e6f, 1.0f);
+    FillArc(0, 0, INFINITY, INFINITY, -INFINITY, INFINITY);
     DrawArc(0, 0, 10, 10, 1e8f, 1.0001e8f, 1.0f); // steps below the angle's precision
-    DrawArc(0, 0, 10, 10, nan, 1.0f, 1.0f);
-    FillArc(0, 0, nan, nan, 0.0f, 1.0f);
-    EXPECT_EQ(calls.trace,
-              "LINE_LOOP(4) POLYGON(4) POLYGON(1) LINE_STRIP(2) POLYGON(3) LINE_STRIP(2) "
-              "LINE_STRIP(1) POLYGON(3)");
+    DrawArc(0, 0, 10, 10, NAN, 1.0f, 1.0f);
+    FillArc(0, 0, NAN, NAN, 0.0f, 1.0f);
+    EXPECT_EQ(calls.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
+                           "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_STRIP(1) LINE_LOOP(79978) "
+                           "LINE_STRIP(319381) LINE_LOOP(4) POLYGON(4) POLYGON(1) LINE_STRIP(2) "
+                           "POLYGON(3) LINE_STRIP(2) LINE_STRIP(1) POLYGON(3)");
 }
 
 TEST_F(WebSubset, DrawsTheSamePixelsAsTheFixedFunctionPipeline) {
@@ -292,34 +279,28 @@ TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
 }
 
 TEST_F(WebSubset, SendsOnlyWhatWebGLDrawsWhereTheDesktopSendsItsOwn) {
-    for (const DrawingProfile profile :
-         {DrawingProfile::WebSubset, DrawingProfile::FixedFunction}) {
-        SetDrawingProfile(profile);
+    using Enums = std::set<GLenum>;
+    for (const bool subset : {true, false}) {
+        SetDrawingProfile(subset ? DrawingProfile::WebSubset : DrawingProfile::FixedFunction);
         calls = {};
         for (const auto& scene : kScenes) {
             scene.draw();
         }
-        const bool subset = profile == DrawingProfile::WebSubset;
-        const std::set<GLenum> webBlocks{GL_TRIANGLES, GL_TRIANGLE_FAN, GL_QUADS};
-        const std::set<GLenum> desktopBlocks{GL_POINTS,    GL_LINES, GL_LINE_LOOP, GL_LINE_STRIP,
-                                             GL_TRIANGLES, GL_QUADS, GL_POLYGON};
-        EXPECT_EQ(calls.blocks, subset ? webBlocks : desktopBlocks);
-        const std::set<GLenum> webUploads{GL_RGBA};
-        const std::set<GLenum> desktopUploads{GL_RGBA, GL_RGB, GL_BGRA};
-        EXPECT_EQ(calls.uploads, subset ? webUploads : desktopUploads);
+        EXPECT_EQ(calls.blocks, (subset ? Enums{GL_TRIANGLES, GL_TRIANGLE_FAN, GL_QUADS}
+                                        : Enums{GL_POINTS, GL_LINES, GL_LINE_LOOP, GL_LINE_STRIP,
+                                                GL_TRIANGLES, GL_QUADS, GL_POLYGON}));
+        EXPECT_EQ(calls.uploads, (subset ? Enums{GL_RGBA} : Enums{GL_RGBA, GL_RGB, GL_BGRA}));
         EXPECT_EQ(calls.rowLength, !subset);
     }
 }
 
 TEST(DrawingProfileFor, TakesTheWebSubsetForOpenGLESAlone) {
-    const char* const versions[]{"OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))",
-                                 "OpenGL ES 3.2 Mesa 22.3.6",
-                                 "4.5 (Compatibility Profile) Mesa",
-                                 "OpenGL E",
-                                 "",
-                                 nullptr};
-    for (const char* const& version : versions) {
-        EXPECT_EQ(DrawingProfileFor(version) == DrawingProfile::WebSubset, &version < versions + 2)
-            << (version ? version : "null");
+    for (const char* const version :
+         {"OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))", "OpenGL ES 3.2 Mesa 22.3.6"}) {
+        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::WebSubset) << version;
     }
+    for (const char* const version : {"4.5 (Compatibility Profile) Mesa", "OpenGL E", ""}) {
+        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::FixedFunction) << version;
+    }
+    EXPECT_EQ(DrawingProfileFor(nullptr), DrawingProfile::FixedFunction);
 }
