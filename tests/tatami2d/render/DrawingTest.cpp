@@ -15,8 +15,7 @@ using namespace util2d;
 using Drawing = GLContextFixture;
 
 // The web subset draws from triangles what the fixed-function pipeline draws from points, wide
-// lines and polygons, and uploads RGBA alone: each scene is drawn both ways on Mesa and the
-// frames compared pixel for pixel.
+// lines and polygons, and uploads RGBA alone: each scene, drawn both ways, must match on Mesa.
 
 namespace {
 
@@ -141,9 +140,8 @@ const struct {
 } kScenes[]{{RefusedSizes, 0}, {Points, 0},      {Lines, 256}, {Outlines, 256},
             {Fills, 0},        {Transformed, 0}, {Images, 0}};
 
-// What reaches OpenGL: each glBegin/glEnd block as e.g. "LINES(2)", with its vertex count, the
-// primitive modes begun, the internal and pixel formats uploaded, and whether an unpack row
-// length was set. The calls still go through (the binary is linked with --wrap for them).
+// What reaches OpenGL (through --wrap): each glBegin/glEnd block as e.g. "LINES(2)", the modes
+// begun, the internal and pixel formats uploaded, and whether an unpack row length was set.
 struct GLCalls {
     void Begin(GLenum mode) { // the names by the modes' values, GL_POINTS (0) to GL_POLYGON (9)
         static const char* const kNames[]{
@@ -173,7 +171,6 @@ struct WebSubset : GLContextFixture {
         Clear(kBackground.r / 255.0f, kBackground.g / 255.0f, kBackground.b / 255.0f);
         draw();
         std::vector<Pixel> frame(static_cast<std::size_t>(kWidth) * kHeight);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
         return frame;
     }
@@ -195,8 +192,7 @@ NOTED(glTexImage2D,
       (target, level, internalFormat, width, height, border, format, type, pixels),
       (calls.uploads.insert({static_cast<GLenum>(internalFormat), format})))
 
-// Shapes of no size draw nothing and leave the line width alone; curves step by pi over the
-// larger radius.
+// Shapes of no size draw nothing and leave the line width alone.
 TEST_F(Drawing, EmptyShapesDrawNothingAndCurvesStepByPiOverTheLargerRadius) {
     DrawLine(0, 0, 1, 1, 5.0f);
     calls = {};
@@ -220,8 +216,8 @@ TEST_F(Drawing, EmptyShapesDrawNothingAndCurvesStepByPiOverTheLargerRadius) {
     FillEllipse(0, 0, 5, 20);
     DrawArc(Pos2f{100, 50}, 10, 10, 0.0f, 3.1415927f, 2.0f);
     FillArc(100, 50, 10, 10, 0.0f, 3.1415927f);
-    // A step of 2 pi or more ends a ring at once; radii 0 shrink an arc to its two ends, equal
-    // angles to its one.
+    // A step of 2 pi or more ends a ring at once; radii 0 leave an arc's two ends, equal angles
+    // one.
     DrawEllipse(0, 0, 0.5f, 0.5f, 1.0f);
     FillEllipse(0, 0, 0.25f, 0.25f);
     FillArc(0, 0, 0, 0, 0.0f, 1.0f);
@@ -249,8 +245,7 @@ TEST_F(WebSubset, DrawsTheSamePixelsAsTheFixedFunctionPipeline) {
     for (const auto& scene : kScenes) {
         const std::vector<Pixel> full = DrawWith(DrawingProfile::FixedFunction, scene.draw);
         const std::vector<Pixel> subset = DrawWith(DrawingProfile::WebSubset, scene.draw);
-        int lit = 0;
-        int differing = 0;
+        int lit = 0, differing = 0;
         for (std::size_t i = 0; i < full.size(); ++i) {
             lit += !Same(full[i], kBackground);
             differing += !Same(full[i], subset[i]);
@@ -261,9 +256,8 @@ TEST_F(WebSubset, DrawsTheSamePixelsAsTheFixedFunctionPipeline) {
     }
 }
 
-// On half pixels every pixel of an image drawn at its own size lies on a texel's edge: the
-// subset steps into the texel after it, as exact arithmetic would, so the image shows as on
-// whole pixels.
+// On half pixels each pixel of an image at its own size lies on a texel's edge: the subset steps
+// into the texel after it, as exact arithmetic would, so the image shows as on whole pixels.
 TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
     const Texture text{"Hexadecimal", "Resources/Baloo.ttf", 42, kWhite};
     const Texture sheet{"Resources/white.png"};
@@ -273,8 +267,7 @@ TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
             sheet.Draw(Pos2f{300 + offset, 100 + offset}, Box2f{25, 40, 24, 40});
         });
     };
-    const std::vector<Pixel> onHalves = draw(0.5f);
-    const std::vector<Pixel> onWholes = draw(0.0f);
+    const std::vector<Pixel> onHalves = draw(0.5f), onWholes = draw(0.0f);
     EXPECT_TRUE(std::equal(onHalves.begin(), onHalves.end(), onWholes.begin(), Same));
 }
 

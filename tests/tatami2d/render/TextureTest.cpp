@@ -56,13 +56,6 @@ struct TextureTest : GLContextFixture {
         const Pixel p = ReadPixel(x, y);
         return p.r << 16 | p.g << 8 | p.b;
     }
-    // A texture whose file failed to load, its message kept from the output.
-    static Texture Failed() {
-        testing::internal::CaptureStderr();
-        Texture failed{"Resources/no-such-image.png"};
-        testing::internal::GetCapturedStderr();
-        return failed;
-    }
     // The OpenGL texture the texture draws with.
     static GLuint NameOf(const Texture& texture) {
         texture.Draw(Pos2f{0, 0}, Box2f{});
@@ -132,8 +125,8 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
                 << name << width;
         }
     }
-    // A channel becomes its value times 255, truncated, in its low 8 bits; beyond the 32-bit
-    // range (and NaN) it becomes 0.
+    // A channel becomes its value times 255, truncated, in its low 8 bits; beyond 32 bits (or NaN),
+    // 0.
     TTF_Font* font = TTF_OpenFont("Resources/Baloo.ttf", 42);
     const std::pair<float, Uint8> channels[] = {
         {1.0f, 255},     {2.0f, 254},        {-0.5f, 129},     {8421504.0f, 128},
@@ -168,8 +161,7 @@ TEST_F(TextureTest, MovesHandOverTheNameWhichIsDeletedOnce) {
     EXPECT_FALSE(glIsTexture(name));
 }
 
-// What the textures take from the libraries and give back (linked with --wrap): images loaded,
-// fonts opened, lines rendered; surfaces freed, fonts closed.
+// Images loaded, fonts opened and lines rendered; surfaces freed and fonts closed (via --wrap).
 int counts[5];
 #define COUNTED(Result, name, count, params, args)                                                 \
     extern "C" Result __real_##name params;                                                        \
@@ -207,9 +199,13 @@ TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
 }
 
 // Corners from the bottom-left one, each with its texture coordinates; the upright draws send
-// the same stream as before. Maps that collapse the image or are not finite send nothing.
-TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
-    const Texture texture{quarters.path}, failed = Failed();
+// the same stream as before. Maps that collapse the image or are not finite send nothing. Tints
+// modulate, not add: red under (0.5, 1, 0) becomes dark red, not yellow; the colour set tints no
+// image drawn without one. A failed texture's placeholder turns like the image, and stays magenta.
+TEST_F(TextureTest, PlacedDrawsTurnScaleMirrorAndTintWhileTheColourSetStaysInForce) {
+    testing::internal::CaptureStderr(); // the failure's message
+    const Texture texture{quarters.path}, failed{"Resources/no-such-image.png"};
+    testing::internal::GetCapturedStderr();
     const Box2f whole{}, tile{0, 32, 32, 32};
     // The quad the texture sends drawn at `where`.
     const auto sent = [&](const Texture& drawn, const Where& where, const Box2f& source) {
@@ -238,13 +234,6 @@ TEST_F(TextureTest, PlacedDrawsTurnScaleAndMirrorAboutTheOrigin) {
     EXPECT_TRUE(sent(texture, Placement{{10, 10}, {}, NAN}, whole).empty());
     EXPECT_TRUE(sent(failed, Placement{{INFINITY, 10}}, whole).empty());
     EXPECT_TRUE(sent(texture, Matrix2x3{1, 0, 0, 1, 0, NAN}, whole).empty());
-}
-
-// Modulate, not add: red texels under a (0.5, 1, 0) tint become dark red, not yellow; the colour
-// set tints no image drawn without a tint. A failed texture draws its placeholder turned like
-// the image, and magenta stays in force.
-TEST_F(TextureTest, TintMultipliesTexelsAndTheColourSetStaysInForce) {
-    const Texture texture{quarters.path}, failed = Failed();
     Clear(0, 0, 0);
     util2d::SetColor(ColorRGBA{0.25f, 0.5f, 0.75f, 1.0f});
     texture.Draw(Placement{Pos2f{100, 50}}, Box2f{}, ColorRGBA{0.5f, 1, 0, 1});
