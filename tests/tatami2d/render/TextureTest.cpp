@@ -44,9 +44,8 @@ std::vector<float> QuadOf(const std::vector<FeedbackVertex>& triangles) {
 using Where = std::variant<Pos2f, Box2f, Placement, Matrix2x3>;
 
 bool NearAll(const std::vector<float>& a, const std::vector<float>& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](float x, float y) {
-               return std::abs(x - y) < 0.001f;
-           });
+    const auto near = [](float x, float y) { return std::abs(x - y) < 0.001f; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), near);
 }
 
 } // namespace
@@ -125,8 +124,7 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
                 << name << width;
         }
     }
-    // A channel becomes its value times 255, truncated, in its low 8 bits; beyond 32 bits (or NaN),
-    // 0.
+    // A channel becomes its value x 255, truncated, in its low 8 bits; past 32 bits (or NaN), 0.
     TTF_Font* font = TTF_OpenFont("Resources/Baloo.ttf", 42);
     const std::pair<float, Uint8> channels[] = {
         {1.0f, 255},     {2.0f, 254},        {-0.5f, 129},     {8421504.0f, 128},
