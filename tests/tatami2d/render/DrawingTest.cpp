@@ -28,18 +28,17 @@ bool Same(const Pixel& a, const Pixel& b) {
 
 std::vector<Pos2f> Star(float cx, float cy) {
     std::vector<Pos2f> v;
-    for (int i = 0; i < 10; ++i) {
-        const float r = i % 2 == 0 ? 40.0f : 16.0f;
-        const float angle = 0.6283185f * static_cast<float>(i);
-        v.push_back({cx + r * std::cos(angle), cy + r * std::sin(angle)});
+    for (float i = 0; i < 10; ++i) { // points 40 out, notches 16
+        const float r = std::fmod(i, 2.0f) == 0 ? 40.0f : 16.0f;
+        v.push_back({cx + r * std::cos(0.6283185f * i), cy + r * std::sin(0.6283185f * i)});
     }
     return v;
 }
 
 // A 33 x 17 picture of 3 bytes a pixel, whose rows SDL pads to 4 bytes.
-const TempImage kOddImage = SaveImage("odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
-    return SDL_Color{Uint8(x * 7), Uint8(y * 29), Uint8(x * y), 255};
-});
+const TempImage kOddImage{"odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
+                              return SDL_Color{Uint8(x * 7), Uint8(y * 29), Uint8(x * y), 255};
+                          }};
 
 void Points() {
     SetColor(kWhite);

@@ -15,7 +15,7 @@ using SpriteTest = GLContextFixture;
 // and the sprites example (a 4 x 2 sheet). Placed drawing cuts the frame as the plain draw does
 // and puts it where the placement says, mirrored here, instead of at the sprite's position.
 TEST_F(SpriteTest, FramesAreCutRowByRowAndFromASingleRowOnePixelToTheRight) {
-    const TempImage sheet = SaveImage("sheet.png", 40, 20, SDL_PIXELFORMAT_RGBA32);
+    const TempImage sheet{"sheet.png", 40, 20, SDL_PIXELFORMAT_RGBA32};
     // Columns, rows, frame, and the frame's top-left pixel in the sheet.
     const int cases[][5]{{4, 1, 2, 21, 0}, {4, 2, 5, 10, 10}, {2, 2, 1, 20, 0}, {1, 2, 1, 0, 10}};
     for (const auto& [cols, rows, frame, left, top] : cases) {

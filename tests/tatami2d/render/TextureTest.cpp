@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 #include <regex>
-#include <variant>
 
 using namespace tatami2d;
 
@@ -41,8 +40,6 @@ std::vector<float> QuadOf(const std::vector<FeedbackVertex>& triangles) {
     return quad;
 }
 
-using Where = std::variant<Pos2f, Box2f, Placement, Matrix2x3>;
-
 bool NearAll(const std::vector<float>& a, const std::vector<float>& b) {
     const auto near = [](float x, float y) { return std::abs(x - y) < 0.001f; };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), near);
@@ -55,7 +52,6 @@ struct TextureTest : GLContextFixture {
         const Pixel p = ReadPixel(x, y);
         return p.r << 16 | p.g << 8 | p.b;
     }
-    // The OpenGL texture the texture draws with.
     static GLuint NameOf(const Texture& texture) {
         texture.Draw(Pos2f{0, 0}, Box2f{});
         GLint name = 0;
@@ -64,7 +60,7 @@ struct TextureTest : GLContextFixture {
     }
 
     // 64 x 32 in quarters: red top-left, green top-right, blue bottom-left, white bottom-right.
-    const TempImage quarters = SaveImage("t.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
+    const TempImage quarters = TempImage("t.png", 64, 32, SDL_PIXELFORMAT_RGBA32, [](int x, int y) {
         return SDL_Color{Uint8((x < 32) == (y < 16) ? 255 : 0), Uint8(x < 32 ? 0 : 255),
                          Uint8(y < 16 ? 0 : 255), 255};
     });
@@ -72,7 +68,7 @@ struct TextureTest : GLContextFixture {
 
 // The same failures whether or not the textures share their loads: a failed load is not kept.
 TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
-    TempImage indexedFile = SaveImage("p.png", 5, 3, SDL_PIXELFORMAT_INDEX8);
+    const TempImage indexedFile{"p.png", 5, 3, SDL_PIXELFORMAT_INDEX8};
     const Texture good{quarters.path}; // holds OpenGL's first name, which no failure may delete
     for (const bool shared : {false, true}) {
         const auto loads = shared ? std::make_optional<TextureLoadScope>() : std::nullopt;
@@ -117,7 +113,7 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 3);
     for (const char* name : {"rgb.png", "bgr.bmp"}) { // PNG loads red first, BMP blue first
         for (int width : {5, 7}) {
-            TempImage file = SaveImage(name, width, 3, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
+            const TempImage file(name, width, 3, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
                 return SDL_Color{Uint8(x * 30), Uint8(y * 70), Uint8(200 - x), 255};
             });
             EXPECT_EQ(TexelsOf(Texture{file.path}), TexelsOf(IMG_Load(file.path.c_str())))
@@ -206,9 +202,8 @@ TEST_F(TextureTest, PlacedDrawsTurnScaleMirrorAndTintWhileTheColourSetStaysInFor
     testing::internal::GetCapturedStderr();
     const Box2f whole{}, tile{0, 32, 32, 32};
     // The quad the texture sends drawn at `where`.
-    const auto sent = [&](const Texture& drawn, const Where& where, const Box2f& source) {
-        const auto draw = [&](const auto& at) { drawn.Draw(at, source); };
-        return QuadOf(Feedback([&] { std::visit(draw, where); }));
+    const auto sent = [&](const Texture& drawn, const auto& where, const Box2f& source) {
+        return QuadOf(Feedback([&] { drawn.Draw(where, source); }));
     };
     EXPECT_TRUE(NearAll(sent(texture, Pos2f{100, 50}, tile),
                         {100, 50, 0, 1, 100, 82, 0, 0, 132, 82, .5, 0, 132, 50, .5, 1}));
