@@ -36,9 +36,9 @@ std::vector<Pos2f> Star(float cx, float cy) {
 }
 
 // A 33 x 17 picture of 3 bytes a pixel, whose rows SDL pads to 4 bytes.
-const TempImage kOddImage{"odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
-                              return SDL_Color{Uint8(x * 7), Uint8(y * 29), Uint8(x * y), 255};
-                          }};
+const TempImage kOddImage("odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
+    return SDL_Color{Uint8(x * 7), Uint8(y * 29), Uint8(x * y), 255};
+});
 
 void Points() {
     SetColor(kWhite);

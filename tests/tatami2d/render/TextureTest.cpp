@@ -66,46 +66,6 @@ struct TextureTest : GLContextFixture {
     });
 };
 
-// The same failures whether or not the textures share their loads: a failed load is not kept.
-TEST_F(TextureTest, FailuresReportOnceAndDrawATenByTenMagentaPlaceholder) {
-    const TempImage indexedFile{"p.png", 5, 3, SDL_PIXELFORMAT_INDEX8};
-    const Texture good{quarters.path}; // holds OpenGL's first name, which no failure may delete
-    for (const bool shared : {false, true}) {
-        const auto loads = shared ? std::make_optional<TextureLoadScope>() : std::nullopt;
-        testing::internal::CaptureStderr();
-        const Texture fine{quarters.path}; // reports nothing
-        const Texture missing{"Resources/no-such-image.png"};
-        const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
-        const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
-        const Texture noText{"", "Resources/Baloo.ttf", 20, ColorRGBA{}};
-        const Texture indexed{indexedFile.path};
-        const std::string errors = testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(std::regex_match(
-            errors,
-            std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
-                       "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
-                       "Texture::CreateFromString, invalid TTF_Font pointer\n"
-                       "Texture::CreateFromString, error when calling TTF_RenderText_Blended: .+\n"
-                       "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
-                       "Use 32 bit or 24 bit images\\.\n"}))
-            << errors;
-        EXPECT_FALSE(missing.IsCreationOk() || noFont.IsCreationOk() || nullFont.IsCreationOk() ||
-                     noText.IsCreationOk() || indexed.IsCreationOk());
-        EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
-        Clear(0, 0, 0);
-        const Texture* failed[]{&missing, &noFont, &nullFont, &noText};
-        for (int x = 100; x <= 400; x += 100) {
-            failed[x / 100 - 1]->Draw(Pos2f{float(x), 50}, Box2f{});
-            // Its four corner pixels are magenta, the ones beyond the right and top edges not.
-            EXPECT_EQ((std::vector{At(x, 50), At(x, 59), At(x + 9, 50), At(x + 9, 59),
-                                   At(x + 10, 59), At(x + 9, 60)}),
-                      (std::vector{0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0, 0}))
-                << x;
-        }
-    }
-    EXPECT_TRUE(glIsTexture(1));
-}
-
 // Rows of odd-width 3-byte images are padded to 4 bytes, rows of rendered text (4 bytes, blue
 // first) beyond the text.
 TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
@@ -169,27 +129,58 @@ COUNTED(SDL_Surface*, TTF_RenderText_Blended, counts[2],
 COUNTED(void, SDL_FreeSurface, counts[3], (SDL_Surface * surface), (surface))
 COUNTED(void, TTF_CloseFont, counts[4], (TTF_Font * font), (font))
 
-// Two textures of each kind, the last two in a font of the caller's: a load scope takes each
-// image, font and line once (but renders in a font it did not open itself), and everything
-// taken is given back, at once or when the scope ends.
-TEST_F(TextureTest, EverythingTakenIsGivenBackAndAScopeTakesEachOnce) {
+// The same failures whether or not the textures share their loads: a failed load is not kept.
+// Two good textures of each kind, the last in the caller's font: a scope takes each image, font
+// and line once (rendering anew in fonts not its own); all is given back, at once or at its end.
+TEST_F(TextureTest, FailuresReportOnceAndAScopeTakesEachLoadOnceAndGivesEverythingBack) {
+    const TempImage indexedFile{"p.png", 5, 3, SDL_PIXELFORMAT_INDEX8};
+    const Texture good{quarters.path}; // holds OpenGL's first name, which no failure may delete
     for (const bool shared : {false, true}) {
         std::fill(std::begin(counts), std::end(counts), 0);
-        {
-            const auto loads = shared ? std::make_optional<TextureLoadScope>() : std::nullopt;
-            TTF_Font* own = TTF_OpenFont("Resources/Baloo.ttf", 20);
-            for (int i = 0; i < 2; ++i) {
-                const Texture fromFile{quarters.path};
-                const Texture fromFont{"1", "Resources/Baloo.ttf", 20, ColorRGBA{}};
-                const Texture fromOwnFont{"1", own, ColorRGBA{}};
-                EXPECT_TRUE(fromFile.IsCreationOk() && fromFont.IsCreationOk() &&
-                            fromOwnFont.IsCreationOk());
-            }
-            TTF_CloseFont(own);
+        auto loads = shared ? std::make_optional<TextureLoadScope>() : std::nullopt;
+        testing::internal::CaptureStderr();
+        TTF_Font* own = TTF_OpenFont("Resources/Baloo.ttf", 20);
+        for (int i = 0; i < 2; ++i) { // these report nothing
+            const Texture fromFile{quarters.path};
+            const Texture fromFont{"1", "Resources/Baloo.ttf", 20, ColorRGBA{}};
+            const Texture fromOwnFont{"1", own, ColorRGBA{}};
+            EXPECT_TRUE(fromFile.IsCreationOk() && fromFont.IsCreationOk() &&
+                        fromOwnFont.IsCreationOk());
         }
+        TTF_CloseFont(own);
+        const Texture missing{"Resources/no-such-image.png"};
+        const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
+        const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
+        const Texture noText{"", "Resources/Baloo.ttf", 20, ColorRGBA{}};
+        const Texture indexed{indexedFile.path};
+        const std::string errors = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(std::regex_match(
+            errors,
+            std::regex{"Texture::CreateFromImage, error when calling IMG_Load: .+\n"
+                       "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
+                       "Texture::CreateFromString, invalid TTF_Font pointer\n"
+                       "Texture::CreateFromString, error when calling TTF_RenderText_Blended: .+\n"
+                       "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
+                       "Use 32 bit or 24 bit images\\.\n"}))
+            << errors;
+        EXPECT_FALSE(missing.IsCreationOk() || noFont.IsCreationOk() || nullFont.IsCreationOk() ||
+                     noText.IsCreationOk() || indexed.IsCreationOk());
+        EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
+        Clear(0, 0, 0);
+        const Texture* failed[]{&missing, &noFont, &nullFont, &noText};
+        for (int x = 100; x <= 400; x += 100) {
+            failed[x / 100 - 1]->Draw(Pos2f{float(x), 50}, Box2f{});
+            // Its four corner pixels are magenta, the ones beyond the right and top edges not.
+            EXPECT_EQ((std::vector{At(x, 50), At(x, 59), At(x + 9, 50), At(x + 9, 59),
+                                   At(x + 10, 59), At(x + 9, 60)}),
+                      (std::vector{0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0, 0}))
+                << x;
+        }
+        loads.reset();
         EXPECT_EQ(ValueText(counts[0], counts[1], counts[2], counts[3], counts[4]),
-                  shared ? "1 2 3 4 2 " : "2 3 4 6 3 ");
+                  shared ? "3 3 4 5 2 " : "4 5 5 7 4 ");
     }
+    EXPECT_TRUE(glIsTexture(1));
 }
 
 // Corners from the bottom-left one, each with its texture coordinates; the upright draws send
