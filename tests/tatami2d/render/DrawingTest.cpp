@@ -41,7 +41,6 @@ const TempImage kOddImage("odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, [](int x, in
 });
 
 void Points() {
-    SetColor(kWhite);
     for (float size = 1; size <= 12; ++size) {
         for (float k = 0; k < 8; ++k) { // whole, quarter and eighth positions
             DrawPoint(30.0f * size + 0.25f * k, 20.0f + 30.125f * k, size);
@@ -52,7 +51,6 @@ void Points() {
 }
 
 void Lines() {
-    SetColor(kWhite);
     float x = 20.0f;
     for (const float w : {1.0f, 2.0f, 3.0f, 4.0f, 6.0f, 9.0f}) {
         DrawLine(x, 20, x + 150, 20, w); // along pixel edges, then through pixel centres
@@ -75,7 +73,6 @@ void Lines() {
 }
 
 void Outlines() {
-    SetColor(kWhite);
     DrawTriangle({20, 20}, {180, 30}, {90, 200}, 4.0f);
     DrawRect(Box2f{200, 20, 150, 100}, 1.0f);
     DrawRect(Box2f{200, 150, 150, 100}, 5.0f);
@@ -100,7 +97,6 @@ void Transformed() { // widths and sizes stay in pixels however the model-view s
     glTranslatef(300, 40, 0);
     glScalef(2.5f, 1.5f, 1);
     glRotatef(20, 0, 0, 1);
-    SetColor(kWhite);
     DrawLine(0, 0, 100, 30, 4.0f);
     DrawRect(Box2f{120, 10, 60, 60}, 6.0f);
     DrawPoint(50, 80, 7.0f);
@@ -108,7 +104,6 @@ void Transformed() { // widths and sizes stay in pixels however the model-view s
 }
 
 void RefusedSizes() { // OpenGL keeps the last width or size it accepted, first its own 1
-    SetColor(kWhite);
     DrawLine(20, 20, 300, 60, 0.0f);
     DrawPoint(450, 100, -2.0f);
     DrawLine(20, 100, 300, 140, 5.0f);
@@ -131,8 +126,7 @@ void Images() {
     Texture{"Resources/none.png"}.Draw(Pos2f{600, 20}, Box2f{});
 }
 
-// Each scene with the share of its lit pixels that may differ: only where a segment ends
-// exactly on a pixel's edge do the two part ways.
+// Each scene and the share of its lit pixels that may differ, where a segment ends on a pixel edge.
 const struct {
     void (*draw)();
     int tieShare;
@@ -162,9 +156,10 @@ struct GLCalls {
 struct WebSubset : GLContextFixture {
     void TearDown() override { SetDrawingProfile(DrawingProfile::FixedFunction); }
 
-    // Draws on a cleared frame from the state a new context starts in.
+    // Draws on a cleared frame from the state a new context starts in: white, widths and sizes 1.
     std::vector<Pixel> DrawWith(DrawingProfile profile, const std::function<void()>& draw) {
         SetDrawingProfile(profile);
+        SetColor(kWhite);
         glLineWidth(1.0f);
         glPointSize(1.0f);
         Clear(kBackground.r / 255.0f, kBackground.g / 255.0f, kBackground.b / 255.0f);
@@ -215,8 +210,7 @@ TEST_F(Drawing, EmptyShapesDrawNothingAndCurvesStepByPiOverTheLargerRadius) {
     FillEllipse(0, 0, 5, 20);
     DrawArc(Pos2f{100, 50}, 10, 10, 0.0f, 3.1415927f, 2.0f);
     FillArc(100, 50, 10, 10, 0.0f, 3.1415927f);
-    // A step of 2 pi or more ends a ring at once; radii 0 leave an arc's two ends, equal angles
-    // one.
+    // A step of 2 pi or more ends a ring at once; radii 0 leave an arc's ends, equal angles one.
     DrawEllipse(0, 0, 0.5f, 0.5f, 1.0f);
     FillEllipse(0, 0, 0.25f, 0.25f);
     FillArc(0, 0, 0, 0, 0.0f, 1.0f);

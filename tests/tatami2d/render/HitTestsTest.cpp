@@ -9,8 +9,7 @@ using namespace tatami2d;
 
 using namespace util2d;
 
-// Each case at its edge and just past it, with shapes off the origin so that a sum taken for a
-// difference shows.
+// Each case at its edge and just past it, off the origin so that a sum for a difference shows.
 TEST(HitTests, PointsBoxesAndSegmentsTouchingCountButTouchingCirclesDoNot) {
     const Box2f r{10.0f, 20.0f, 30.0f, 40.0f}, box{0.0f, 0.0f, 10.0f, 10.0f};
     const Disc2f c{1.0f, 1.0f, 5.0f};

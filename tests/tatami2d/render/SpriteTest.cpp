@@ -11,9 +11,8 @@ using namespace tatami2d;
 
 using SpriteTest = GLContextFixture;
 
-// Where frames are cut shows in the game's glyph rows (a single row, read one pixel to the right)
-// and the sprites example (a 4 x 2 sheet). Placed drawing cuts the frame as the plain draw does
-// and puts it where the placement says, mirrored here, instead of at the sprite's position.
+// Cut as the game's glyph rows (one row, read a pixel to the right) and sprites example (4 x 2)
+// show; a placed draw cuts the same frame and puts it where the placement says (mirrored here).
 TEST_F(SpriteTest, FramesAreCutRowByRowAndFromASingleRowOnePixelToTheRight) {
     const TempImage sheet{"sheet.png", 40, 20, SDL_PIXELFORMAT_RGBA32};
     // Columns, rows, frame, and the frame's top-left pixel in the sheet.

@@ -76,8 +76,7 @@ TEST_F(ViewTest, ViewportsAndTheDefaultLandInTheDrawArea) {
     inBox.Apply();
     EXPECT_TRUE(Near(DrawnAt({-199.5f, -99.5f}), {200.25f, 70.25f}));
     EXPECT_TRUE(Near(DrawnAt({199.5f, 99.5f}), {399.75f, 169.75f}));
-    const View whole{Pos2f{675, 172}, 1350, 344};
-    whole.Apply();
+    View{Pos2f{675, 172}, 1350, 344}.Apply();
     EXPECT_TRUE(Near(DrawnAt({1349, 343}), {774.5f, 191.5f}));
     inBox.Apply();
     View::ApplyDefault();
