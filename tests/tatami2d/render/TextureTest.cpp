@@ -235,13 +235,12 @@ TEST_F(TextureTest, PlacedDrawsTurnScaleMirrorAndTintWhileTheColourSetStaysInFor
             EXPECT_NEAR(At(x, y) >> shift & 0xFF, rgb >> shift & 0xFF, 1) << x;
         }
     }
-    const auto placeholder = Feedback([&] {
+    const auto v = Feedback([&] { // the placeholder, then the image
         failed.Draw(Placement{{50, 60}, {5, 5}, 0.0f, {2, 2}}, Box2f{}, ColorRGBA{0, 1, 0, 1});
         texture.Draw(Placement{}, Box2f{}, ColorRGBA{0, 1, 0, 1});
     });
-    ASSERT_EQ(placeholder.size(), 12u);
-    EXPECT_TRUE(NearAll({placeholder[0].x, placeholder[0].y, placeholder[4].x, placeholder[4].y,
-                         placeholder[0].r, placeholder[0].g, placeholder[0].b},
+    ASSERT_EQ(v.size(), 12u);
+    EXPECT_TRUE(NearAll({v[0].x, v[0].y, v[4].x, v[4].y, v[0].r, v[0].g, v[0].b},
                         {40, 50, 60, 70, 1, 0, 1}));
     glGetFloatv(GL_CURRENT_COLOR, color);
     EXPECT_EQ(std::vector<float>(color, color + 4), (std::vector<float>{1, 0, 1, 1}));
