@@ -51,17 +51,16 @@ void Points() {
 }
 
 void Lines() {
+    // Along pixel edges, then through pixel centres; shallow, steep, diagonal, leftwards, anywhere.
+    const float segments[][4]{
+        {0, 20, 150, 20},          {0, 40.5f, 150, 40.5f}, {160, 20, 160, 300},
+        {180.5f, 20, 180.5f, 300}, {0, 60, 150, 80},       {0, 100, 40, 250},
+        {50, 100, 150, 200},       {150, 220, 50, 300},    {60.3f, 90.7f, 141.9f, 97.2f}};
     float x = 20.0f;
     for (const float w : {1.0f, 2.0f, 3.0f, 4.0f, 6.0f, 9.0f}) {
-        DrawLine(x, 20, x + 150, 20, w); // along pixel edges, then through pixel centres
-        DrawLine(x, 40.5f, x + 150, 40.5f, w);
-        DrawLine(x + 160, 20, x + 160, 300, w);
-        DrawLine(x + 180.5f, 20, x + 180.5f, 300, w);
-        DrawLine(x, 60, x + 150, 80, w); // shallow, steep, diagonal, leftwards, anywhere
-        DrawLine(x, 100, x + 40, 250, w);
-        DrawLine(x + 50, 100, x + 150, 200, w);
-        DrawLine(x + 150, 220, x + 50, 300, w);
-        DrawLine(x + 60.3f, 90.7f, x + 141.9f, 97.2f, w);
+        for (const auto& [x1, y1, x2, y2] : segments) {
+            DrawLine(x + x1, y1, x + x2, y2, w);
+        }
         x += 200.0f;
     }
     // One block of separate lines pairs its vertices: nothing joins one pair to the next.
@@ -186,7 +185,6 @@ NOTED(glTexImage2D,
       (target, level, internalFormat, width, height, border, format, type, pixels),
       (calls.uploads.insert({static_cast<GLenum>(internalFormat), format})))
 
-// Shapes of no size draw nothing and leave the line width alone.
 TEST_F(Drawing, EmptyShapesDrawNothingAndCurvesStepByPiOverTheLargerRadius) {
     DrawLine(0, 0, 1, 1, 5.0f);
     calls = {};
@@ -204,7 +202,7 @@ TEST_F(Drawing, EmptyShapesDrawNothingAndCurvesStepByPiOverTheLargerRadius) {
     FillArc(Pos2f{0, 0}, -10, -20, 0.0f, 1.0f);
     GLfloat width = 0;
     glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(width, 5.0f);
+    EXPECT_EQ(width, 5.0f) << "empty shapes leave the line width alone";
     DrawEllipse(Oval2f{100, 50, 10, 10}, 1.0f);
     FillEllipse(0, 0, 3, 3);
     FillEllipse(0, 0, 5, 20);
@@ -218,8 +216,7 @@ TEST_F(Drawing, EmptyShapesDrawNothingAndCurvesStepByPiOverTheLargerRadius) {
     // Large ones in full: the float angle's rounding, not 2 x 40,000 or 1e5 x 10 / pi, decides.
     DrawEllipse(0, 0, 40000, 1, 1.0f);
     DrawArc(0, 0, 10, 10, 0.0f, 1e5f, 1.0f);
-    // Any size above 0 is drawn.
-    DrawRect(0, 0, 0.5f, 0.5f, 0.5f);
+    DrawRect(0, 0, 0.5f, 0.5f, 0.5f); // any size above 0 is drawn
     FillRect(0, 0, 0.5f, 0.5f);
     // Each stops where its step no longer moves the angle; arcs still end at tillAngle.
     FillEllipse(0, 0, INFINITY, 1);

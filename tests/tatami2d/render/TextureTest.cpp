@@ -84,10 +84,9 @@ TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     TTF_Font* font = TTF_OpenFont("Resources/Baloo.ttf", 42);
     const std::pair<float, Uint8> channels[] = {
         {1.0f, 255},     {2.0f, 254},        {-0.5f, 129},     {8421504.0f, 128},
-        {8421505.0f, 0}, {-8421504.0f, 128}, {-8421505.0f, 0}, {std::nanf(""), 0}};
+        {8421505.0f, 0}, {-8421504.0f, 128}, {-8421505.0f, 0}, {NAN, 0}};
     for (const auto& [red, byte] : channels) {
-        SDL_Surface* pText =
-            TTF_RenderText_Blended(font, "Hexadecimal", SDL_Color{byte, 127, 0, 255});
+        auto* pText = TTF_RenderText_Blended(font, "Hexadecimal", SDL_Color{byte, 127, 0, 255});
         ASSERT_NE(pText->pitch, pText->w * 4) << "the case under test has padded rows";
         const Texture text{"Hexadecimal", font, ColorRGBA{red, 0.5f, 0.0f, 1.0f}};
         EXPECT_EQ(TexelsOf(text), TexelsOf(pText)) << red << ": green's 0.5 gives 127";
@@ -191,7 +190,6 @@ TEST_F(TextureTest, PlacedDrawsTurnScaleMirrorAndTintWhileTheColourSetStaysInFor
     const Texture texture{quarters.path}, failed{"Resources/no-such-image.png"};
     testing::internal::GetCapturedStderr();
     const Box2f whole{}, tile{0, 32, 32, 32};
-    // The quad the texture sends drawn at `where`.
     const auto sent = [&](const Texture& drawn, const auto& where, const Box2f& source) {
         return QuadOf(Feedback([&] { drawn.Draw(where, source); }));
     };
