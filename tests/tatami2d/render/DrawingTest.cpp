@@ -19,7 +19,6 @@ using Drawing = GLContextFixture;
 
 namespace {
 
-const ColorRGBA kWhite{1, 1, 1, 1};
 constexpr Pixel kBackground{26, 26, 26, 255};
 
 bool Same(const Pixel& a, const Pixel& b) {
@@ -158,7 +157,7 @@ struct WebSubset : GLContextFixture {
     // Draws on a cleared frame from the state a new context starts in: white, widths and sizes 1.
     std::vector<Pixel> DrawWith(DrawingProfile profile, const std::function<void()>& draw) {
         SetDrawingProfile(profile);
-        SetColor(kWhite);
+        SetColor(ColorRGBA::White());
         glLineWidth(1.0f);
         glPointSize(1.0f);
         Clear(kBackground.r / 255.0f, kBackground.g / 255.0f, kBackground.b / 255.0f);
@@ -249,7 +248,7 @@ TEST_F(WebSubset, DrawsTheSamePixelsAsTheFixedFunctionPipeline) {
 // On half pixels each pixel of an image at its own size lies on a texel's edge: the subset steps
 // into the texel after it, as exact arithmetic would, so the image shows as on whole pixels.
 TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
-    const Texture text{"Hexadecimal", "Resources/Baloo.ttf", 42, kWhite};
+    const Texture text{"Hexadecimal", "Resources/Baloo.ttf", 42, ColorRGBA::White()};
     const Texture sheet{"Resources/white.png"};
     const auto draw = [&](float offset) {
         return DrawWith(DrawingProfile::WebSubset, [&] {

@@ -11,7 +11,6 @@ using namespace tatami2d;
 namespace fs = std::filesystem;
 
 const char* const kFontPath = "examples/fonts/DejaVuSans.ttf";
-const ColorRGBA kWhite{1, 1, 1, 1};
 
 using FontTest = GLContextFixture;
 
@@ -20,14 +19,14 @@ using FontTest = GLContextFixture;
 TEST_F(FontTest, RendersUtf8InAnyScriptAsLargeAsMeasuredAndWrapsItAtSpaces) {
     const Font font{kFontPath, 24};
     for (const std::string text : {"Zoë", "Ωμέγα", "Жук", "ä Ж ω", " "}) {
-        const Texture texture{text, font, kWhite};
+        const Texture texture{text, font, ColorRGBA::White()};
         EXPECT_TRUE(texture.IsCreationOk()) << text;
         EXPECT_EQ(texture.GetWidth(), font.Measure(text)) << text;
         EXPECT_EQ(texture.GetHeight(), font.GetHeight()) << text;
     }
-    EXPECT_EQ(TexelsOf(Texture{"Hex", font, kWhite}),
-              TexelsOf(Texture{"Hex", font.GetHandle(), kWhite}));
-    const Texture empty{"", font, kWhite};
+    EXPECT_EQ(TexelsOf(Texture{"Hex", font, ColorRGBA::White()}),
+              TexelsOf(Texture{"Hex", font.GetHandle(), ColorRGBA::White()}));
+    const Texture empty{"", font, ColorRGBA::White()};
     EXPECT_TRUE(empty.IsCreationOk() && empty.GetWidth() == 0.0f && empty.GetHeight() > 20.0f);
     EXPECT_TRUE(font.Measure("") == 0.0f && font.GetLineSkip() >= font.GetHeight());
     // Lines break at spaces and keep the spaces between the words they hold; a word too wide for
@@ -49,7 +48,7 @@ TEST_F(FontTest, AFontThatFailsToOpenMeasuresNothingAndMakesFailedTextures) {
     Font font{kFontPath, 24};
     testing::internal::CaptureStderr();
     Font missing{"no-such-font.ttf", 24};
-    const Texture text{"Ω", missing, kWhite};
+    const Texture text{"Ω", missing, ColorRGBA::White()};
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(errors.find("Font::Font, error when calling TTF_OpenFont: "), 0u) << errors;
     EXPECT_NE(errors.find("\nTexture::CreateFromUtf8, the font is not open\n"), std::string::npos)
