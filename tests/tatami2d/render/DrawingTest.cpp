@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <set>
 
 using namespace tatami2d;
@@ -16,12 +15,10 @@ using namespace util2d;
 using Drawing = GLContextFixture;
 
 // The web subset draws from triangles what the fixed-function pipeline draws from points, wide
-// lines and polygons, and uploads RGBA alone: each scene is drawn both ways on Mesa and the
-// frames compared pixel for pixel.
+// lines and polygons, and uploads RGBA alone: each scene, drawn both ways, must match on Mesa.
 
 namespace {
 
-const ColorRGBA kWhite{1, 1, 1, 1};
 constexpr Pixel kBackground{26, 26, 26, 255};
 
 bool Same(const Pixel& a, const Pixel& b) {
@@ -30,26 +27,22 @@ bool Same(const Pixel& a, const Pixel& b) {
 
 std::vector<Pos2f> Star(float cx, float cy) {
     std::vector<Pos2f> v;
-    for (int i = 0; i < 10; ++i) {
-        const float r = i % 2 == 0 ? 40.0f : 16.0f;
-        const float angle = 0.6283185f * static_cast<float>(i);
-        v.push_back({cx + r * std::cos(angle), cy + r * std::sin(angle)});
+    for (float i = 0; i < 10; ++i) { // points 40 out, notches 16
+        const float r = std::fmod(i, 2.0f) == 0 ? 40.0f : 16.0f;
+        v.push_back({cx + r * std::cos(0.6283185f * i), cy + r * std::sin(0.6283185f * i)});
     }
     return v;
 }
 
 // A 33 x 17 picture of 3 bytes a pixel, whose rows SDL pads to 4 bytes.
-const TempImage kOddImage = SaveImage("odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
+const TempImage kOddImage("odd.png", 33, 17, SDL_PIXELFORMAT_RGB24, [](int x, int y) {
     return SDL_Color{Uint8(x * 7), Uint8(y * 29), Uint8(x * y), 255};
 });
 
 void Points() {
-    SetColor(kWhite);
-    for (int size = 1; size <= 12; ++size) {
-        for (int k = 0; k < 8; ++k) { // whole, quarter and eighth positions
-            const float f = static_cast<float>(k);
-            const float s = static_cast<float>(size);
-            DrawPoint(30.0f * s + 0.25f * f, 20.0f + 30.125f * f, s);
+    for (float size = 1; size <= 12; ++size) {
+        for (float k = 0; k < 8; ++k) { // whole, quarter and eighth positions
+            DrawPoint(30.0f * size + 0.25f * k, 20.0f + 30.125f * k, size);
         }
     }
     const Pos2f row[]{{500.5f, 30}, {520.25f, 40.75f}, {540, 50.5f}};
@@ -57,31 +50,27 @@ void Points() {
 }
 
 void Lines() {
-    SetColor(kWhite);
-    const float widths[]{1, 2, 3, 4, 6, 9};
-    for (int i = 0; i < 6; ++i) {
-        const float x = 20.0f + 200.0f * static_cast<float>(i);
-        const float w = widths[i];
-        DrawLine(x, 20, x + 150, 20, w); // along pixel edges, then through pixel centres
-        DrawLine(x, 40.5f, x + 150, 40.5f, w);
-        DrawLine(x + 160, 20, x + 160, 300, w);
-        DrawLine(x + 180.5f, 20, x + 180.5f, 300, w);
-        DrawLine(x, 60, x + 150, 80, w); // shallow, steep, diagonal, leftwards, anywhere
-        DrawLine(x, 100, x + 40, 250, w);
-        DrawLine(x + 50, 100, x + 150, 200, w);
-        DrawLine(x + 150, 220, x + 50, 300, w);
-        DrawLine(x + 60.3f, 90.7f, x + 141.9f, 97.2f, w);
+    // Along pixel edges, then through pixel centres; shallow, steep, diagonal, leftwards, anywhere.
+    const float segments[][4]{
+        {0, 20, 150, 20},          {0, 40.5f, 150, 40.5f}, {160, 20, 160, 300},
+        {180.5f, 20, 180.5f, 300}, {0, 60, 150, 80},       {0, 100, 40, 250},
+        {50, 100, 150, 200},       {150, 220, 50, 300},    {60.3f, 90.7f, 141.9f, 97.2f}};
+    float x = 20.0f;
+    for (const float w : {1.0f, 2.0f, 3.0f, 4.0f, 6.0f, 9.0f}) {
+        for (const auto& [x1, y1, x2, y2] : segments) {
+            DrawLine(x + x1, y1, x + x2, y2, w);
+        }
+        x += 200.0f;
     }
     // One block of separate lines pairs its vertices: nothing joins one pair to the next.
     Primitive pairs = Primitive::Lines(GL_LINES, 3.0f);
-    for (const float x : {20.0f, 170.0f, 220.0f, 370.0f, 420.0f, 570.0f}) {
-        pairs.Vertex(x, 320.5f);
+    for (const float end : {20.0f, 170.0f, 220.0f, 370.0f, 420.0f, 570.0f}) {
+        pairs.Vertex(end, 320.5f);
     }
     pairs.End();
 }
 
 void Outlines() {
-    SetColor(kWhite);
     DrawTriangle({20, 20}, {180, 30}, {90, 200}, 4.0f);
     DrawRect(Box2f{200, 20, 150, 100}, 1.0f);
     DrawRect(Box2f{200, 150, 150, 100}, 5.0f);
@@ -106,7 +95,6 @@ void Transformed() { // widths and sizes stay in pixels however the model-view s
     glTranslatef(300, 40, 0);
     glScalef(2.5f, 1.5f, 1);
     glRotatef(20, 0, 0, 1);
-    SetColor(kWhite);
     DrawLine(0, 0, 100, 30, 4.0f);
     DrawRect(Box2f{120, 10, 60, 60}, 6.0f);
     DrawPoint(50, 80, 7.0f);
@@ -114,7 +102,6 @@ void Transformed() { // widths and sizes stay in pixels however the model-view s
 }
 
 void RefusedSizes() { // OpenGL keeps the last width or size it accepted, first its own 1
-    SetColor(kWhite);
     DrawLine(20, 20, 300, 60, 0.0f);
     DrawPoint(450, 100, -2.0f);
     DrawLine(20, 100, 300, 140, 5.0f);
@@ -129,29 +116,25 @@ void RefusedSizes() { // OpenGL keeps the last width or size it accepted, first 
 }
 
 void Images() {
-    const Texture text{"Hexadecimal 0x3F", "Resources/Baloo.ttf", 42,
-                       ColorRGBA{0.4f, 0.6f, 0.4f, 1}};
-    text.Draw(Pos2f{20, 20}, Box2f{});
+    Texture{"Hexadecimal 0x3F", "Resources/Baloo.ttf", 42, ColorRGBA{0.4f, 0.6f, 0.4f, 1}}.Draw(
+        Pos2f{20, 20}, Box2f{});
     Texture{"Resources/green.png"}.Draw(Box2f{20, 120, 384, 80}, Box2f{});
     Texture{"Resources/Refresh.png"}.Draw(Pos2f{500, 120}, Box2f{4, 28, 24, 24});
     Texture{kOddImage.path}.Draw(Box2f{700, 100, 99, 51}, Box2f{});
     Texture{"Resources/none.png"}.Draw(Pos2f{600, 20}, Box2f{});
 }
 
-// Each scene with the share of its lit pixels that may differ: only where a segment ends
-// exactly on a pixel's edge do the two part ways.
+// Each scene and the share of its lit pixels that may differ, where a segment ends on a pixel edge.
 const struct {
     void (*draw)();
     int tieShare;
 } kScenes[]{{RefusedSizes, 0}, {Points, 0},      {Lines, 256}, {Outlines, 256},
             {Fills, 0},        {Transformed, 0}, {Images, 0}};
 
-// What reaches OpenGL: each glBegin/glEnd block as e.g. "LINES(2)", with its vertex count, the
-// primitive modes begun, the internal and pixel formats uploaded, and whether an unpack row
-// length was set. The calls still go through (the binary is linked with --wrap for them).
+// What reaches OpenGL (through --wrap): each glBegin/glEnd block as e.g. "LINES(2)", the modes
+// begun, the internal and pixel formats uploaded, and whether an unpack row length was set.
 struct GLCalls {
-    void Begin(GLenum mode) {
-        // Indexed by the primitive's enum value, GL_POINTS (0) to GL_POLYGON (9).
+    void Begin(GLenum mode) { // the names by the modes' values, GL_POINTS (0) to GL_POLYGON (9)
         static const char* const kNames[]{
             "POINTS",         "LINES",        "LINE_LOOP", "LINE_STRIP", "TRIANGLES",
             "TRIANGLE_STRIP", "TRIANGLE_FAN", "QUADS",     "QUAD_STRIP", "POLYGON"};
@@ -171,15 +154,15 @@ struct GLCalls {
 struct WebSubset : GLContextFixture {
     void TearDown() override { SetDrawingProfile(DrawingProfile::FixedFunction); }
 
-    // Draws on a cleared frame from the state a new context starts in.
+    // Draws on a cleared frame from the state a new context starts in: white, widths and sizes 1.
     std::vector<Pixel> DrawWith(DrawingProfile profile, const std::function<void()>& draw) {
         SetDrawingProfile(profile);
+        SetColor(ColorRGBA::White());
         glLineWidth(1.0f);
         glPointSize(1.0f);
         Clear(kBackground.r / 255.0f, kBackground.g / 255.0f, kBackground.b / 255.0f);
         draw();
         std::vector<Pixel> frame(static_cast<std::size_t>(kWidth) * kHeight);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.data());
         return frame;
     }
@@ -201,30 +184,7 @@ NOTED(glTexImage2D,
       (target, level, internalFormat, width, height, border, format, type, pixels),
       (calls.uploads.insert({static_cast<GLenum>(internalFormat), format})))
 
-TEST_F(Drawing, CurvesStepByPiOverTheLargerRadius) {
-    calls = {};
-    DrawEllipse(Oval2f{100, 50, 10, 10}, 1.0f);
-    FillEllipse(0, 0, 3, 3);
-    FillEllipse(0, 0, 5, 20);
-    DrawArc(Pos2f{100, 50}, 10, 10, 0.0f, 3.1415927f, 2.0f);
-    FillArc(100, 50, 10, 10, 0.0f, 3.1415927f);
-    // A step of 2 pi or more ends a ring at once; radii 0 shrink an arc to its two ends, equal
-    // angles to its one.
-    DrawEllipse(0, 0, 0.5f, 0.5f, 1.0f);
-    FillEllipse(0, 0, 0.25f, 0.25f);
-    FillArc(0, 0, 0, 0, 0.0f, 1.0f);
-    DrawArc(0, 0, 10, 10, 1.0f, 1.0f, 1.0f);
-    // Large ones in full: the float angle's rounding, not 2 x 40,000 or 1e5 x 10 / pi, decides.
-    DrawEllipse(0, 0, 40000, 1, 1.0f);
-    DrawArc(0, 0, 10, 10, 0.0f, 1e5f, 1.0f);
-    EXPECT_EQ(calls.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
-                           "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_STRIP(1) LINE_LOOP(79978) "
-                           "LINE_STRIP(319381)");
-}
-
-TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
+TEST_F(Drawing, EmptyShapesDrawNothingAndCurvesStepByPiOverTheLargerRadius) {
     DrawLine(0, 0, 1, 1, 5.0f);
     calls = {};
     DrawRect(0, 0, 0, 10, 1.0f);
@@ -236,34 +196,45 @@ TEST_F(Drawing, DegenerateShapesDrawNothingAndHugeOnesEndQuickly) {
     DrawEllipse(0, 0, 0, 10, 1.0f);
     DrawEllipse(0, 0, 10, 0, 1.0f);
     FillEllipse(Oval2f{0, 0, 0, 5});
-    FillEllipse(0, 0, 5, nan);
+    FillEllipse(0, 0, 5, NAN);
     DrawArc(0, 0, 10, 10, 1.0f, 0.5f, 2.0f);
     FillArc(Pos2f{0, 0}, -10, -20, 0.0f, 1.0f);
     GLfloat width = 0;
     glGetFloatv(GL_LINE_WIDTH, &width);
-    EXPECT_EQ(calls.trace, "");
-    EXPECT_EQ(width, 5.0f);
-    // Any size above 0 is drawn.
-    DrawRect(0, 0, 0.5f, 0.5f, 0.5f);
+    EXPECT_EQ(width, 5.0f) << "empty shapes leave the line width alone";
+    DrawEllipse(Oval2f{100, 50, 10, 10}, 1.0f);
+    FillEllipse(0, 0, 3, 3);
+    FillEllipse(0, 0, 5, 20);
+    DrawArc(Pos2f{100, 50}, 10, 10, 0.0f, 3.1415927f, 2.0f);
+    FillArc(100, 50, 10, 10, 0.0f, 3.1415927f);
+    // A step of 2 pi or more ends a ring at once; radii 0 leave an arc's ends, equal angles one.
+    DrawEllipse(0, 0, 0.5f, 0.5f, 1.0f);
+    FillEllipse(0, 0, 0.25f, 0.25f);
+    FillArc(0, 0, 0, 0, 0.0f, 1.0f);
+    DrawArc(0, 0, 10, 10, 1.0f, 1.0f, 1.0f);
+    // Large ones in full: the float angle's rounding, not 2 x 40,000 or 1e5 x 10 / pi, decides.
+    DrawEllipse(0, 0, 40000, 1, 1.0f);
+    DrawArc(0, 0, 10, 10, 0.0f, 1e5f, 1.0f);
+    DrawRect(0, 0, 0.5f, 0.5f, 0.5f); // any size above 0 is drawn
     FillRect(0, 0, 0.5f, 0.5f);
     // Each stops where its step no longer moves the angle; arcs still end at tillAngle.
-    FillEllipse(0, 0, inf, 1);
-    DrawArc(0, 0, 1, inf, -1e6f, 1e6f, 1.0f);
-    FillArc(0, 0, inf, inf, -inf, inf);
+    FillEllipse(0, 0, INFINITY, 1);
+    DrawArc(0, 0, 1, INFINITY, -1e6f, 1e6f, 1.0f);
+    FillArc(0, 0, INFINITY, INFINITY, -INFINITY, INFINITY);
     DrawArc(0, 0, 10, 10, 1e8f, 1.0001e8f, 1.0f); // steps below the angle's precision
-    DrawArc(0, 0, 10, 10, nan, 1.0f, 1.0f);
-    FillArc(0, 0, nan, nan, 0.0f, 1.0f);
-    EXPECT_EQ(calls.trace,
-              "LINE_LOOP(4) POLYGON(4) POLYGON(1) LINE_STRIP(2) POLYGON(3) LINE_STRIP(2) "
-              "LINE_STRIP(1) POLYGON(3)");
+    DrawArc(0, 0, 10, 10, NAN, 1.0f, 1.0f);
+    FillArc(0, 0, NAN, NAN, 0.0f, 1.0f);
+    EXPECT_EQ(calls.trace, "LINE_LOOP(20) POLYGON(7) POLYGON(40) LINE_STRIP(11) POLYGON(12) "
+                           "LINE_LOOP(1) POLYGON(1) POLYGON(3) LINE_STRIP(1) LINE_LOOP(79978) "
+                           "LINE_STRIP(319381) LINE_LOOP(4) POLYGON(4) POLYGON(1) LINE_STRIP(2) "
+                           "POLYGON(3) LINE_STRIP(2) LINE_STRIP(1) POLYGON(3)");
 }
 
 TEST_F(WebSubset, DrawsTheSamePixelsAsTheFixedFunctionPipeline) {
     for (const auto& scene : kScenes) {
         const std::vector<Pixel> full = DrawWith(DrawingProfile::FixedFunction, scene.draw);
         const std::vector<Pixel> subset = DrawWith(DrawingProfile::WebSubset, scene.draw);
-        int lit = 0;
-        int differing = 0;
+        int lit = 0, differing = 0;
         for (std::size_t i = 0; i < full.size(); ++i) {
             lit += !Same(full[i], kBackground);
             differing += !Same(full[i], subset[i]);
@@ -274,11 +245,10 @@ TEST_F(WebSubset, DrawsTheSamePixelsAsTheFixedFunctionPipeline) {
     }
 }
 
-// On half pixels every pixel of an image drawn at its own size lies on a texel's edge: the
-// subset steps into the texel after it, as exact arithmetic would, so the image shows as on
-// whole pixels.
+// On half pixels each pixel of an image at its own size lies on a texel's edge: the subset steps
+// into the texel after it, as exact arithmetic would, so the image shows as on whole pixels.
 TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
-    const Texture text{"Hexadecimal", "Resources/Baloo.ttf", 42, kWhite};
+    const Texture text{"Hexadecimal", "Resources/Baloo.ttf", 42, ColorRGBA::White()};
     const Texture sheet{"Resources/white.png"};
     const auto draw = [&](float offset) {
         return DrawWith(DrawingProfile::WebSubset, [&] {
@@ -286,40 +256,33 @@ TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
             sheet.Draw(Pos2f{300 + offset, 100 + offset}, Box2f{25, 40, 24, 40});
         });
     };
-    const std::vector<Pixel> onHalves = draw(0.5f);
-    const std::vector<Pixel> onWholes = draw(0.0f);
+    const std::vector<Pixel> onHalves = draw(0.5f), onWholes = draw(0.0f);
     EXPECT_TRUE(std::equal(onHalves.begin(), onHalves.end(), onWholes.begin(), Same));
 }
 
 TEST_F(WebSubset, SendsOnlyWhatWebGLDrawsWhereTheDesktopSendsItsOwn) {
-    for (const DrawingProfile profile :
-         {DrawingProfile::WebSubset, DrawingProfile::FixedFunction}) {
-        SetDrawingProfile(profile);
+    using Enums = std::set<GLenum>;
+    for (const bool subset : {true, false}) {
+        SetDrawingProfile(subset ? DrawingProfile::WebSubset : DrawingProfile::FixedFunction);
         calls = {};
         for (const auto& scene : kScenes) {
             scene.draw();
         }
-        const bool subset = profile == DrawingProfile::WebSubset;
-        const std::set<GLenum> webBlocks{GL_TRIANGLES, GL_TRIANGLE_FAN, GL_QUADS};
-        const std::set<GLenum> desktopBlocks{GL_POINTS,    GL_LINES, GL_LINE_LOOP, GL_LINE_STRIP,
-                                             GL_TRIANGLES, GL_QUADS, GL_POLYGON};
-        EXPECT_EQ(calls.blocks, subset ? webBlocks : desktopBlocks);
-        const std::set<GLenum> webUploads{GL_RGBA};
-        const std::set<GLenum> desktopUploads{GL_RGBA, GL_RGB, GL_BGRA};
-        EXPECT_EQ(calls.uploads, subset ? webUploads : desktopUploads);
+        EXPECT_EQ(calls.blocks, (subset ? Enums{GL_TRIANGLES, GL_TRIANGLE_FAN, GL_QUADS}
+                                        : Enums{GL_POINTS, GL_LINES, GL_LINE_LOOP, GL_LINE_STRIP,
+                                                GL_TRIANGLES, GL_QUADS, GL_POLYGON}));
+        EXPECT_EQ(calls.uploads, (subset ? Enums{GL_RGBA} : Enums{GL_RGBA, GL_RGB, GL_BGRA}));
         EXPECT_EQ(calls.rowLength, !subset);
     }
 }
 
 TEST(DrawingProfileFor, TakesTheWebSubsetForOpenGLESAlone) {
-    const char* const versions[]{"OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))",
-                                 "OpenGL ES 3.2 Mesa 22.3.6",
-                                 "4.5 (Compatibility Profile) Mesa",
-                                 "OpenGL E",
-                                 "",
-                                 nullptr};
-    for (const char* const& version : versions) {
-        EXPECT_EQ(DrawingProfileFor(version) == DrawingProfile::WebSubset, &version < versions + 2)
-            << (version ? version : "null");
+    for (const char* const version :
+         {"OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))", "OpenGL ES 3.2 Mesa 22.3.6"}) {
+        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::WebSubset) << version;
     }
+    for (const char* const version : {"4.5 (Compatibility Profile) Mesa", "OpenGL E", ""}) {
+        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::FixedFunction) << version;
+    }
+    EXPECT_EQ(DrawingProfileFor(nullptr), DrawingProfile::FixedFunction);
 }

@@ -10,66 +10,45 @@
 using namespace tatami2d;
 namespace fs = std::filesystem;
 
-namespace {
-
 const char* const kFontPath = "examples/fonts/DejaVuSans.ttf";
-const ColorRGBA kWhite{1, 1, 1, 1};
 
-// The texels of a texture, read back from OpenGL.
-auto TexelsOf(const Texture& texture) {
-    texture.Draw(Pos2f{0, 0}, Box2f{});
-    return BoundTexels();
-}
-
-} // namespace
-
-struct FontTest : GLContextFixture {
-    void SetUp() override {
-        GLContextFixture::SetUp();
-        font = std::make_unique<Font>(kFontPath, 24);
-        ASSERT_TRUE(font->IsOpen());
-    }
-    std::unique_ptr<Font> font;
-};
+using FontTest = GLContextFixture;
 
 // Greek, Cyrillic and accented Latin come out as large as measured beforehand, and as the
 // Latin-1 text of a handle where both apply (the text example's frame shows their glyphs).
-TEST_F(FontTest, RendersUtf8InAnyScriptAsLargeAsMeasured) {
+TEST_F(FontTest, RendersUtf8InAnyScriptAsLargeAsMeasuredAndWrapsItAtSpaces) {
+    const Font font{kFontPath, 24};
     for (const std::string text : {"Zoë", "Ωμέγα", "Жук", "ä Ж ω", " "}) {
-        const Texture texture{text, *font, kWhite};
+        const Texture texture{text, font, ColorRGBA::White()};
         EXPECT_TRUE(texture.IsCreationOk()) << text;
-        EXPECT_EQ(texture.GetWidth(), font->Measure(text)) << text;
-        EXPECT_EQ(texture.GetHeight(), font->GetHeight()) << text;
+        EXPECT_EQ(texture.GetWidth(), font.Measure(text)) << text;
+        EXPECT_EQ(texture.GetHeight(), font.GetHeight()) << text;
     }
-    EXPECT_EQ(TexelsOf(Texture{"Hex", *font, kWhite}),
-              TexelsOf(Texture{"Hex", font->GetHandle(), kWhite}));
-    const Texture empty{"", *font, kWhite};
+    EXPECT_EQ(TexelsOf(Texture{"Hex", font, ColorRGBA::White()}),
+              TexelsOf(Texture{"Hex", font.GetHandle(), ColorRGBA::White()}));
+    const Texture empty{"", font, ColorRGBA::White()};
     EXPECT_TRUE(empty.IsCreationOk() && empty.GetWidth() == 0.0f && empty.GetHeight() > 20.0f);
-    EXPECT_TRUE(font->Measure("") == 0.0f && font->GetLineSkip() >= font->GetHeight());
-}
-
-// Lines break at spaces and keep the spaces between the words they hold; a word too wide for a
-// line is cut between characters, and a character wider than the line stands alone.
-TEST_F(FontTest, WrapBreaksAtSpacesAndCutsOnlyWordsTooWideBetweenCharacters) {
+    EXPECT_TRUE(font.Measure("") == 0.0f && font.GetLineSkip() >= font.GetHeight());
+    // Lines break at spaces and keep the spaces between the words they hold; a word too wide for
+    // a line is cut between characters, and a character wider than the line stands alone.
+    using Lines = std::vector<std::string>;
     const std::string text =
         "Καλημέρα κόσμε, Привет мир and  a café in Zürich: Ωωωωωωωωωωωωωωωωωωωωωωω";
-    EXPECT_EQ(font->Wrap(text, 160.0f),
-              (std::vector<std::string>{"Καλημέρα", "κόσμε,", "Привет мир", "and  a café",
-                                        "in Zürich:", "Ωωωωωωωω", "ωωωωωωωω", "ωωωωωωω"}));
-    EXPECT_EQ(font->Wrap(text, 300.0f),
-              (std::vector<std::string>{"Καλημέρα κόσμε,", "Привет мир and  a café",
-                                        "in Zürich:", "Ωωωωωωωωωωωωωωω", "ωωωωωωωω"}));
-    EXPECT_EQ(font->Wrap("Ωa  é,", 1.0f), (std::vector<std::string>{"Ω", "a", "é", ","}));
-    EXPECT_EQ(font->Wrap("Ωμ  εγ\n\n  x \n", 2000.0f),
-              (std::vector<std::string>{"Ωμ  εγ", "", "  x ", ""}));
-    EXPECT_EQ(font->Wrap("", -1.0f), std::vector<std::string>{""});
-    EXPECT_EQ(font->Wrap("ab  cd", 0.0f), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(font.Wrap(text, 160.0f), (Lines{"Καλημέρα", "κόσμε,", "Привет мир", "and  a café",
+                                              "in Zürich:", "Ωωωωωωωω", "ωωωωωωωω", "ωωωωωωω"}));
+    EXPECT_EQ(font.Wrap(text, 300.0f), (Lines{"Καλημέρα κόσμε,", "Привет мир and  a café",
+                                              "in Zürich:", "Ωωωωωωωωωωωωωωω", "ωωωωωωωω"}));
+    EXPECT_EQ(font.Wrap("Ωa  é,", 1.0f), (Lines{"Ω", "a", "é", ","}));
+    EXPECT_EQ(font.Wrap("Ωμ  εγ\n\n  x \n", 2000.0f), (Lines{"Ωμ  εγ", "", "  x ", ""}));
+    EXPECT_EQ(font.Wrap("", -1.0f), Lines{""});
+    EXPECT_EQ(font.Wrap("ab  cd", 0.0f), (Lines{"a", "b", "c", "d"}));
 }
 
 TEST_F(FontTest, AFontThatFailsToOpenMeasuresNothingAndMakesFailedTextures) {
+    Font font{kFontPath, 24};
     testing::internal::CaptureStderr();
     Font missing{"no-such-font.ttf", 24};
-    const Texture text{"Ω", missing, kWhite};
+    const Texture text{"Ω", missing, ColorRGBA::White()};
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(errors.find("Font::Font, error when calling TTF_OpenFont: "), 0u) << errors;
     EXPECT_NE(errors.find("\nTexture::CreateFromUtf8, the font is not open\n"), std::string::npos)
@@ -85,10 +64,10 @@ TEST_F(FontTest, AFontThatFailsToOpenMeasuresNothingAndMakesFailedTextures) {
     const auto filesBefore = openFiles();
     {
         Font other{kFontPath, 24};
-        missing = std::move(*font);
+        missing = std::move(font);
         other = std::move(missing);
         const Font moved{std::move(other)};
-        EXPECT_FALSE(font->IsOpen() || missing.IsOpen() || other.IsOpen());
+        EXPECT_FALSE(font.IsOpen() || missing.IsOpen() || other.IsOpen());
         EXPECT_GT(moved.Measure("Ω"), 0.0f);
     }
     EXPECT_EQ(openFiles(), filesBefore - 1);

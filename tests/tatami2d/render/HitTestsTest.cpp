@@ -9,8 +9,7 @@ using namespace tatami2d;
 
 using namespace util2d;
 
-// Each case at its edge and just past it, with shapes off the origin so that a sum taken for a
-// difference shows.
+// Each case at its edge and just past it, off the origin so that a sum for a difference shows.
 TEST(HitTests, PointsBoxesAndSegmentsTouchingCountButTouchingCirclesDoNot) {
     const Box2f r{10.0f, 20.0f, 30.0f, 40.0f}, box{0.0f, 0.0f, 10.0f, 10.0f};
     const Disc2f c{1.0f, 1.0f, 5.0f};
@@ -24,21 +23,20 @@ TEST(HitTests, PointsBoxesAndSegmentsTouchingCountButTouchingCirclesDoNot) {
                         Box2f{}.left + Box2f{}.bottom + Box2f{}.width + Box2f{}.height,
                         Oval2f{}.center, Oval2f{}.radiusX + Oval2f{}.radiusY),
               "1 0 0 0,0 0 ");
-    // Boxes that share a corner or an edge, and boxes just apart on each side.
+    // Boxes that share a corner or an edge, boxes just apart on each side; a circle of radius 0
+    // inside, circles touching each edge, near a corner, and segments.
     EXPECT_EQ(
-        ValueText(
-            IsOverlapping(box, Box2f{10, 10, 5, 5}), IsOverlapping(box, Box2f{-5, -5, 5, 5}),
-            IsOverlapping(box, Box2f{10.01f, 0, 5, 5}), IsOverlapping(box, Box2f{-5.01f, 0, 5, 5}),
-            IsOverlapping(box, Box2f{0, 10.01f, 5, 5}), IsOverlapping(box, Box2f{0, -5.01f, 5, 5})),
-        "1 1 0 0 0 0 ");
-    // A circle of radius 0 inside, circles touching each edge, near a corner, and segments.
-    EXPECT_EQ(ValueText(IsOverlapping(box, Disc2f{5, 5, 0}), IsOverlapping(box, Disc2f{-1, 5, 1}),
-                        IsOverlapping(box, Disc2f{5, -1, 1}), IsOverlapping(box, Disc2f{5, 11, 1}),
-                        IsOverlapping(box, Disc2f{11, 5, 1}), IsOverlapping(box, Disc2f{-2, -2, 3}),
-                        IsOverlapping(box, Disc2f{-2, -2, 2.5f}),
-                        IsOverlapping({-5, 1}, {5, 1}, Disc2f{0, 2, 1}),
-                        IsOverlapping({-5, 1}, {5, 1}, Disc2f{0, 2.01f, 1})),
-              "1 1 1 1 1 1 0 1 0 ");
+        ValueText(IsOverlapping(box, Box2f{10, 10, 5, 5}), IsOverlapping(box, Box2f{-5, -5, 5, 5}),
+                  IsOverlapping(box, Box2f{10.01f, 0, 5, 5}),
+                  IsOverlapping(box, Box2f{-5.01f, 0, 5, 5}),
+                  IsOverlapping(box, Box2f{0, 10.01f, 5, 5}),
+                  IsOverlapping(box, Box2f{0, -5.01f, 5, 5}), IsOverlapping(box, Disc2f{5, 5, 0}),
+                  IsOverlapping(box, Disc2f{-1, 5, 1}), IsOverlapping(box, Disc2f{5, -1, 1}),
+                  IsOverlapping(box, Disc2f{5, 11, 1}), IsOverlapping(box, Disc2f{11, 5, 1}),
+                  IsOverlapping(box, Disc2f{-2, -2, 3}), IsOverlapping(box, Disc2f{-2, -2, 2.5f}),
+                  IsOverlapping({-5, 1}, {5, 1}, Disc2f{0, 2, 1}),
+                  IsOverlapping({-5, 1}, {5, 1}, Disc2f{0, 2.01f, 1})),
+        "1 1 0 0 0 0 1 1 1 1 1 1 0 1 0 ");
 }
 
 TEST(HitTests, DistancesToPointsAndToTheNearestPointOfASegment) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tatami2d/render/Texture.h"
+
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -11,38 +13,33 @@
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
-// An image file in the temporary folder, removed with the object.
+// A w x h image file of the format in the temporary folder, removed with the object: pixel (x, y),
+// y down, is paint(x, y) or else zero bytes; saved as BMP when the name says ".bmp", else as PNG.
 struct TempImage {
+    TempImage(const std::string& name, int w, int h, Uint32 format,
+              const std::function<SDL_Color(int, int)>& paint = {})
+        : path{testing::TempDir() + "dojo-" + std::to_string(getpid()) + "-" + name} {
+        SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
+        for (int y = 0; paint && y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const SDL_Color c = paint(x, y);
+                const SDL_Rect pixel{x, y, 1, 1};
+                SDL_FillRect(pSurface, &pixel, SDL_MapRGBA(pSurface->format, c.r, c.g, c.b, c.a));
+            }
+        }
+        name.find(".bmp") != std::string::npos ? SDL_SaveBMP(pSurface, path.c_str())
+                                               : IMG_SavePNG(pSurface, path.c_str());
+        SDL_FreeSurface(pSurface);
+    }
     TempImage(const TempImage&) = delete;
     ~TempImage() { std::remove(path.c_str()); }
 
-    std::string path;
+    const std::string path;
 };
 
-// A w x h image of the given pixel format whose pixel (x, y), y down from the top row, is
-// paint(x, y), saved as BMP when the name ends in ".bmp", else as PNG.
-inline TempImage SaveImage(const std::string& name, int w, int h, Uint32 format,
-                           const std::function<SDL_Color(int, int)>& paint) {
-    SDL_Surface* pSurface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, format);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const SDL_Color c = paint(x, y);
-            const SDL_Rect pixel{x, y, 1, 1};
-            SDL_FillRect(pSurface, &pixel, SDL_MapRGBA(pSurface->format, c.r, c.g, c.b, c.a));
-        }
-    }
-    const std::string path = testing::TempDir() + "dojo-" + std::to_string(getpid()) + "-" + name;
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".bmp") == 0) {
-        SDL_SaveBMP(pSurface, path.c_str());
-    } else {
-        IMG_SavePNG(pSurface, path.c_str());
-    }
-    SDL_FreeSurface(pSurface);
-    return TempImage{path};
-}
-
-// The width, height and RGBA texels, row for row, of the bound texture.
-inline std::tuple<GLint, GLint, std::vector<Uint8>> BoundTexels() {
+// The width, height and RGBA texels, row for row, that OpenGL holds for the texture.
+inline std::tuple<GLint, GLint, std::vector<Uint8>> TexelsOf(const tatami2d::Texture& texture) {
+    texture.Draw(tatami2d::Pos2f{0, 0}, tatami2d::Box2f{});
     GLint w = 0, h = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);

@@ -29,8 +29,7 @@ TEST(PolygonQueries, SegmentAndBoxIntersectionsReportLineParameters) {
                  IsPointOnLineSegment({5, 0.001f}, a, b));
     EXPECT_TRUE(IntersectRectLine(kBox, Pos2f{-5, 5}, Pos2f{-3, 5}, l1, l2));
     EXPECT_TRUE(l1 == 2.5f && l2 == 7.5f) << "where the box's infinite line enters and leaves";
-    EXPECT_TRUE(IntersectRectLine(kBox, Pos2f{5, -5}, Pos2f{5, 15}, l1, l2));
-    EXPECT_TRUE(l1 == 0.25f && l2 == 0.75f);
+    EXPECT_TRUE(IntersectRectLine(kBox, {5, -5}, {5, 15}, l1, l2) && l1 == 0.25f && l2 == 0.75f);
     EXPECT_TRUE(IntersectRectLine(kBox, Pos2f{0, 20}, Pos2f{20, 0}, l1, l2));
     EXPECT_TRUE(l1 == 0.5f && l2 == 0.5f) << "touching a corner";
 }

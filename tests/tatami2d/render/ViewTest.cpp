@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <functional>
-#include <limits>
 
 #include <SDL_opengl.h>
 
@@ -36,25 +35,24 @@ bool LeftInModelview() {
 
 using ViewTest = GLContextFixture;
 
-// Each row: a view, a world point and where it must show in the 1350 x 345 window. Turning a
-// view counter-clockwise (here by a turn of cosine 0.8) turns the picture clockwise; a
-// viewport of another shape stretches.
+// Each row: a world point, where it must show in the 1350 x 345 window, and the view. Turning a
+// view counter-clockwise (by cosine 0.8) turns the picture clockwise; a viewport stretches.
 TEST_F(ViewTest, DrawsEachWorldPointWhereItMapsAndMapsItBack) {
     const float turn = std::atan2(3.0f, 4.0f);
     const struct {
-        std::function<void(View&)> set;
         Pos2f world, window;
+        std::function<void(View&)> set;
     } rows[]{
-        {[](View&) {}, {1010, 505}, {685, 177.5f}},
-        {[](View& v) { v.SetZoom(2.0f); }, {1010, 505}, {695, 182.5f}},
-        {[&](View& v) { v.SetRotation(turn); }, {1050, 500}, {715, 142.5f}},
-        {[&](View& v) {
+        {{1010, 505}, {685, 177.5f}, [](View&) {}},
+        {{1010, 505}, {695, 182.5f}, [](View& v) { v.SetZoom(2.0f); }},
+        {{1050, 500}, {715, 142.5f}, [&](View& v) { v.SetRotation(turn); }},
+        {{1050, 500},
+         {560, 140},
+         [&](View& v) {
              v.SetRotation(turn), v.SetSize(100, 100), v.SetViewport({200, 100, 400, 200});
-         },
-         {1050, 500},
-         {560, 140}},
+         }},
     };
-    for (const auto& [set, world, window] : rows) {
+    for (const auto& [world, window, set] : rows) {
         View view{Pos2f{1000, 500}, 1350, 345};
         set(view);
         view.Apply();
@@ -78,8 +76,7 @@ TEST_F(ViewTest, ViewportsAndTheDefaultLandInTheDrawArea) {
     inBox.Apply();
     EXPECT_TRUE(Near(DrawnAt({-199.5f, -99.5f}), {200.25f, 70.25f}));
     EXPECT_TRUE(Near(DrawnAt({199.5f, 99.5f}), {399.75f, 169.75f}));
-    const View whole{Pos2f{675, 172}, 1350, 344};
-    whole.Apply();
+    View{Pos2f{675, 172}, 1350, 344}.Apply();
     EXPECT_TRUE(Near(DrawnAt({1349, 343}), {774.5f, 191.5f}));
     inBox.Apply();
     View::ApplyDefault();
@@ -89,18 +86,16 @@ TEST_F(ViewTest, ViewportsAndTheDefaultLandInTheDrawArea) {
 
 // The last two are not degenerate, only thinner than half a pixel: nothing to draw into.
 TEST_F(ViewTest, DegenerateViewsDrawNothingAndMapToTheirCentres) {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
     const std::function<void(View&)> degenerate[]{
         [](View& v) { v.SetSize(0, 100); },
         [](View& v) { v.SetSize(100, -1); },
         [](View& v) { v.SetZoom(0); },
-        [&](View& v) { v.SetSize(nan, 100); },
-        [&](View& v) { v.SetRotation(nan); },
-        [&](View& v) { v.SetCenter(Pos2f(inf, 0)); },
+        [](View& v) { v.SetSize(NAN, 100); },
+        [](View& v) { v.SetRotation(NAN); },
+        [](View& v) { v.SetCenter(Pos2f(INFINITY, 0)); },
         [](View& v) { v.SetViewport(Box2f(10, 10, 0, 50)); },
         [](View& v) { v.SetViewport(Box2f(10, 10, 50, -5)); },
-        [&](View& v) { v.SetViewport(Box2f(inf, 10, 50, 50)); },
+        [](View& v) { v.SetViewport(Box2f(INFINITY, 10, 50, 50)); },
         [](View& v) { v.SetViewport(Box2f(10.2f, 10, 0.2f, 50)); },
         [](View& v) { v.SetViewport(Box2f(10, 10.2f, 50, 0.2f)); },
     };
