@@ -172,9 +172,10 @@ TEST_F(TextureTest, FailuresReportOnceAndAScopeTakesEachLoadOnceAndGivesEverythi
         EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
         Clear(0, 0, 0);
         noText.Draw(Pos2f{100, 50}, Box2f{}); // magenta 10 x 10, nothing beyond its right and top
-        EXPECT_EQ((std::vector{At(100, 50), At(100, 59), At(109, 50), At(109, 59), At(110, 59),
-                               At(109, 60)}),
-                  (std::vector{0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0, 0}));
+        missing.Draw(Box2f{200, 50, 5, 5}, Box2f{});
+        EXPECT_EQ((std::vector{At(100, 50), At(100, 59), At(109, 50), At(109, 59), At(204, 54),
+                               At(110, 59), At(109, 60)}),
+                  (std::vector{0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0, 0}));
         loads.reset();
         EXPECT_EQ(ValueText(counts[0], counts[1], counts[2], counts[3], counts[4]),
                   shared ? "3 3 4 5 2 " : "4 5 5 7 4 ");
