@@ -14,8 +14,7 @@ using namespace tatami2d;
 using namespace util2d;
 using Drawing = GLContextFixture;
 
-// The web subset draws from triangles what the fixed-function pipeline draws from points, wide
-// lines and polygons, and uploads RGBA alone: each scene, drawn both ways, must match on Mesa.
+// The web subset draws from triangles and uploads RGBA alone: each scene must match either way.
 
 namespace {
 
@@ -131,8 +130,7 @@ const struct {
 } kScenes[]{{RefusedSizes, 0}, {Points, 0},      {Lines, 256}, {Outlines, 256},
             {Fills, 0},        {Transformed, 0}, {Images, 0}};
 
-// What reaches OpenGL (through --wrap): each glBegin/glEnd block as e.g. "LINES(2)", the modes
-// begun, the internal and pixel formats uploaded, and whether an unpack row length was set.
+// What reaches OpenGL (via --wrap): each block as e.g. "LINES(2)", modes, uploads, row lengths.
 struct GLCalls {
     void Begin(GLenum mode) { // the names by the modes' values, GL_POINTS (0) to GL_POLYGON (9)
         static const char* const kNames[]{
@@ -245,8 +243,7 @@ TEST_F(WebSubset, DrawsTheSamePixelsAsTheFixedFunctionPipeline) {
     }
 }
 
-// On half pixels each pixel of an image at its own size lies on a texel's edge: the subset steps
-// into the texel after it, as exact arithmetic would, so the image shows as on whole pixels.
+// On half pixels each pixel lies on a texel's edge: the subset steps into the texel after it.
 TEST_F(WebSubset, ImagesOnHalfPixelsShowTheirTexelsAsOnWholeOnes) {
     const Texture text{"Hexadecimal", "Resources/Baloo.ttf", 42, ColorRGBA::White()};
     const Texture sheet{"Resources/white.png"};
@@ -277,12 +274,11 @@ TEST_F(WebSubset, SendsOnlyWhatWebGLDrawsWhereTheDesktopSendsItsOwn) {
 }
 
 TEST(DrawingProfileFor, TakesTheWebSubsetForOpenGLESAlone) {
+    EXPECT_EQ(DrawingProfileFor("OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))"),
+              DrawingProfile::WebSubset);
+    using Versions = std::initializer_list<const char*>;
     for (const char* const version :
-         {"OpenGL ES 2.0 (WebGL 1.0 (OpenGL ES 2.0 Chromium))", "OpenGL ES 3.2 Mesa 22.3.6"}) {
-        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::WebSubset) << version;
+         Versions{"4.5 (Compatibility Profile) Mesa", "OpenGL E", nullptr}) {
+        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::FixedFunction);
     }
-    for (const char* const version : {"4.5 (Compatibility Profile) Mesa", "OpenGL E", ""}) {
-        EXPECT_EQ(DrawingProfileFor(version), DrawingProfile::FixedFunction) << version;
-    }
-    EXPECT_EQ(DrawingProfileFor(nullptr), DrawingProfile::FixedFunction);
 }

@@ -23,8 +23,7 @@ TEST(HitTests, PointsBoxesAndSegmentsTouchingCountButTouchingCirclesDoNot) {
                         Box2f{}.left + Box2f{}.bottom + Box2f{}.width + Box2f{}.height,
                         Oval2f{}.center, Oval2f{}.radiusX + Oval2f{}.radiusY),
               "1 0 0 0,0 0 ");
-    // Boxes that share a corner or an edge, boxes just apart on each side; a circle of radius 0
-    // inside, circles touching each edge, near a corner, and segments.
+    // Touching and just apart on each side; circles on each edge, near a corner, on segments.
     EXPECT_EQ(
         ValueText(IsOverlapping(box, Box2f{10, 10, 5, 5}), IsOverlapping(box, Box2f{-5, -5, 5, 5}),
                   IsOverlapping(box, Box2f{10.01f, 0, 5, 5}),

@@ -13,8 +13,7 @@
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
-// A w x h image file of the format in the temporary folder, removed with the object: pixel (x, y),
-// y down, is paint(x, y) or else zero bytes; saved as BMP when the name says ".bmp", else as PNG.
+// A temporary image file (BMP if so named, else PNG) whose pixel (x, y), y down, is paint(x, y).
 struct TempImage {
     TempImage(const std::string& name, int w, int h, Uint32 format,
               const std::function<SDL_Color(int, int)>& paint = {})

@@ -11,8 +11,7 @@ using namespace tatami2d;
 
 using SpriteTest = GLContextFixture;
 
-// Cut as the game's glyph rows (one row, read a pixel to the right) and sprites example (4 x 2)
-// show; a placed draw cuts the same frame and puts it where the placement says (mirrored here).
+// A single row is read a pixel to the right; a placed draw cuts the same frame, placed.
 TEST_F(SpriteTest, FramesAreCutRowByRowAndFromASingleRowOnePixelToTheRight) {
     const TempImage sheet{"sheet.png", 40, 20, SDL_PIXELFORMAT_RGBA32};
     // Columns, rows, frame, and the frame's top-left pixel in the sheet.

@@ -5,6 +5,7 @@
 #include "support/GLContextFixture.h"
 #include "support/GLFeedback.h"
 #include "tatami2d/render/Drawing.h"
+#include "tatami2d/render/Font.h"
 #include "tatami2d/render/TextureLoadScope.h"
 
 #include <algorithm>
@@ -27,8 +28,7 @@ std::tuple<GLint, GLint, std::vector<Uint8>> TexelsOf(SDL_Surface* pSurface) {
     return texels;
 }
 
-// Positions and texture coordinates of the quad (a, b, c, d) one draw sends, fed back as the
-// triangles (a, b, d) and (b, c, d); as many -1 as vertices when that is not one quad.
+// Positions and texture coordinates of the quad one draw sends (fed back as two triangles).
 std::vector<float> QuadOf(const std::vector<FeedbackVertex>& triangles) {
     if (triangles.size() != 6) {
         return std::vector<float>(triangles.size(), -1.0f);
@@ -66,8 +66,7 @@ struct TextureTest : GLContextFixture {
     });
 };
 
-// Rows of odd-width 3-byte images are padded to 4 bytes, rows of rendered text (4 bytes, blue
-// first) beyond the text.
+// Rows of odd-width 3-byte images and of rendered text are padded.
 TEST_F(TextureTest, UploadKeepsChannelOrderAndRowPadding) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 2); // an unpack state of the caller's, to be kept
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 3);
@@ -126,13 +125,17 @@ COUNTED(SDL_Surface*, TTF_RenderText_Blended, counts[2],
         (TTF_Font * font, const char* text, SDL_Color fg), (font, text, fg))
 COUNTED(void, SDL_FreeSurface, counts[3], (SDL_Surface * surface), (surface))
 COUNTED(void, TTF_CloseFont, counts[4], (TTF_Font * font), (font))
+// Rendering UTF-8 fails here, as it may for want of memory.
+extern "C" SDL_Surface* __wrap_TTF_RenderUTF8_Blended(TTF_Font*, const char*, SDL_Color) {
+    return SDL_SetError("out of memory"), nullptr;
+}
 
-// The same failures whether or not the textures share their loads: a failed load is not kept.
-// Two good textures of each kind, the last in the caller's font: a scope takes each image, font
-// and line once (rendering anew in fonts not its own); all is given back, at once or at its end.
+// The same failures with or without a scope, which takes each load once (rendering anew in fonts
+// not its own) and gives everything back at its end.
 TEST_F(TextureTest, FailuresReportOnceAndAScopeTakesEachLoadOnceAndGivesEverythingBack) {
     const TempImage indexedFile{"p.png", 5, 3, SDL_PIXELFORMAT_INDEX8};
     const Texture good{quarters.path}; // holds OpenGL's first name, which no failure may delete
+    const Font font{"Resources/Baloo.ttf", 20};
     for (const bool shared : {false, true}) {
         std::fill(std::begin(counts), std::end(counts), 0);
         auto loads = shared ? std::make_optional<TextureLoadScope>() : std::nullopt;
@@ -150,6 +153,7 @@ TEST_F(TextureTest, FailuresReportOnceAndAScopeTakesEachLoadOnceAndGivesEverythi
         const Texture noFont{"Hi", "no-such.ttf", 20, ColorRGBA{}};
         const Texture nullFont{"Hi", nullptr, ColorRGBA{}};
         const Texture noText{"", "Resources/Baloo.ttf", 20, ColorRGBA{}};
+        const Texture unrendered{"Hi", font, ColorRGBA{}};
         const Texture indexed{indexedFile.path};
         const std::string errors = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(std::regex_match(
@@ -158,22 +162,20 @@ TEST_F(TextureTest, FailuresReportOnceAndAScopeTakesEachLoadOnceAndGivesEverythi
                        "Texture::CreateFromString, error when calling TTF_OpenFont: .+\n"
                        "Texture::CreateFromString, invalid TTF_Font pointer\n"
                        "Texture::CreateFromString, error when calling TTF_RenderText_Blended: .+\n"
+                       "Texture::CreateFromUtf8, error when calling TTF_RenderUTF8_Blended: "
+                       "out of memory\n"
                        "Texture::CreateFromSurface, unknow pixel format, BytesPerPixel: 1\n"
                        "Use 32 bit or 24 bit images\\.\n"}))
             << errors;
         EXPECT_FALSE(missing.IsCreationOk() || noFont.IsCreationOk() || nullFont.IsCreationOk() ||
-                     noText.IsCreationOk() || indexed.IsCreationOk());
+                     noText.IsCreationOk() || unrendered.IsCreationOk() || indexed.IsCreationOk());
         EXPECT_EQ(indexed.GetWidth(), 5.0f) << "a refused format keeps the image's size";
         Clear(0, 0, 0);
-        const Texture* failed[]{&missing, &noFont, &nullFont, &noText};
-        for (int x = 100; x <= 400; x += 100) {
-            failed[x / 100 - 1]->Draw(Pos2f{float(x), 50}, Box2f{});
-            // Its four corner pixels are magenta, the ones beyond the right and top edges not.
-            EXPECT_EQ((std::vector{At(x, 50), At(x, 59), At(x + 9, 50), At(x + 9, 59),
-                                   At(x + 10, 59), At(x + 9, 60)}),
-                      (std::vector{0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0, 0}))
-                << x;
-        }
+        noText.Draw(Pos2f{100, 50}, Box2f{}); // magenta 10 x 10, nothing beyond its right and top
+        missing.Draw(Box2f{200, 50, 5, 5}, Box2f{});
+        EXPECT_EQ((std::vector{At(100, 50), At(100, 59), At(109, 50), At(109, 59), At(204, 54),
+                               At(110, 59), At(109, 60)}),
+                  (std::vector{0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0xFF00FF, 0, 0}));
         loads.reset();
         EXPECT_EQ(ValueText(counts[0], counts[1], counts[2], counts[3], counts[4]),
                   shared ? "3 3 4 5 2 " : "4 5 5 7 4 ");
@@ -181,10 +183,8 @@ TEST_F(TextureTest, FailuresReportOnceAndAScopeTakesEachLoadOnceAndGivesEverythi
     EXPECT_TRUE(glIsTexture(1));
 }
 
-// Corners from the bottom-left one, each with its texture coordinates; the upright draws send
-// the same stream as before. Maps that collapse the image or are not finite send nothing. Tints
-// modulate, not add: red under (0.5, 1, 0) becomes dark red, not yellow; the colour set tints no
-// image drawn without one. A failed texture's placeholder turns like the image, and stays magenta.
+// Corners from the bottom-left one; collapsed or non-finite maps send nothing. Tints modulate
+// (red under (0.5, 1, 0) is dark red, not yellow); the colour set tints no image drawn without one.
 TEST_F(TextureTest, PlacedDrawsTurnScaleMirrorAndTintWhileTheColourSetStaysInForce) {
     testing::internal::CaptureStderr(); // the failure's message
     const Texture texture{quarters.path}, failed{"Resources/no-such-image.png"};
