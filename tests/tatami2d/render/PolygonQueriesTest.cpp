@@ -69,8 +69,9 @@ TEST(PolygonQueries, RaycastTakesTheNearestHitInTheHalfOpenRange) {
 
 TEST(PolygonQueries, OverlapTestsCountTouchingAndContainment) {
     EXPECT_TRUE(IsOverlapping(kSquare, {5, 5, 1}) && IsOverlapping(kSquare, {12, 5, 2}) &&
-                IsOverlapping(kSquare, {5, -2, 2}))
-        << "edges from the first on";
+                IsOverlapping(kSquare, {5, -2, 2}) &&
+                IsOverlapping(std::vector<Pos2f>{{0, 0}, {10, 0}, {0, 10}}, {-2, 5, 2.5f}))
+        << "edges from the first on, to a triangle's closing one";
     EXPECT_FALSE(IsOverlapping(kSquare, {13, 5, 2}) || IsOverlapping(nullptr, 0, {0, 0, 99}));
     EXPECT_TRUE(IsOverlapping(Pos2f{-5, 5}, Pos2f{15, 5}, kBox));
     EXPECT_TRUE(IsOverlapping(Pos2f{5, 5}, Pos2f{6, 6}, kBox)) << "an end point inside";
