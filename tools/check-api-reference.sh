@@ -3,7 +3,7 @@
 # every installed header is documented; and it holds a page for each of those headers, so a
 # run that read none of them cannot pass, and a main page that shows the package in use, its
 # program spelling the framework's namespace as a program does.
-# Usage: ApiReference.sh <doxygen> <doxyfile> <installed-header-count>
+# Usage: check-api-reference.sh <doxygen> <doxyfile> <installed-header-count>
 set -euo pipefail
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

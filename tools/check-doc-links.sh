@@ -2,7 +2,7 @@
 # Every relative link and image of the project's Markdown pages leads to a file or folder that
 # exists, and every #fragment to a heading of the page it names, with the heading's anchor
 # made as forges make it. Links with a scheme (https:, mailto:) are not followed.
-# Usage: DocLinks.sh <project-root>
+# Usage: check-doc-links.sh <project-root>
 set -euo pipefail
 cd "$1"
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every C++ source of the project follows .clang-format.
-# Usage: FormatCheck.sh <project-root>
+# Usage: check-format.sh <project-root>
 set -euo pipefail
 cd "$1"
 mapfile -t files < <(find tatami2d game examples tools tests bench \

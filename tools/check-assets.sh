@@ -2,7 +2,7 @@
 # The committed images, icons and sounds are exactly what the generators make: regenerated into
 # a scratch copy of the tree's folders, every file made must be committed byte for byte, and
 # there are as many as the game, its package and the examples use.
-# Usage (from the project root): AssetsMatch.sh <AssetGenerator> <ExampleAssetGenerator>
+# Usage (from the project root): check-assets.sh <AssetGenerator> <ExampleAssetGenerator>
 set -euo pipefail
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
