@@ -135,9 +135,8 @@ TEST_F(InputNumberTest, ClicksMoveBetweenStatesThatShowInTheGlyphsColour) {
         EXPECT_EQ("EICW"[static_cast<int>(field.GetState())] + field.GetText(), after);
         Clear(0.15f, 0.15f, 0.15f);
         field.Draw();
-        EXPECT_EQ(Glyphs(colours[std::string{"EICW"}.find(after[0])]),
-                  static_cast<int>(field.GetText().size()))
-            << after;
+        EXPECT_EQ(Glyphs(colours[static_cast<int>(field.GetState())]),
+                  static_cast<int>(field.GetText().size()));
         for (const int x : {423, 375}) { // the plates of Check and Delete, below their icons
             EXPECT_EQ(Inked(x, 205, 1, 1, palette::kPlate) == 1, after[0] != 'C') << x;
         }
@@ -163,9 +162,7 @@ void __wrap_glDeleteTextures(GLsizei n, const GLuint* names) {
 TEST_F(InputNumberTest, APanelReleasesItsTexturesInOrder) {
     made.clear();
     freed.clear();
-    {
-        const GivenNumber panel{NumberBase::Decimal, kOrigin}; // released at the brace below
-    }
+    GivenNumber{NumberBase::Decimal, kOrigin}; // made and released at once
     std::swap(made.at(6), made.at(7));
     std::swap(made.at(14), made.at(15));
     EXPECT_EQ(freed, made);

@@ -78,8 +78,7 @@ TEST_F(Sound, FailedLoadsAreReportedAndLeaveAnEffectOrStreamThatPlaysNothing) {
     EXPECT_FALSE(stream.IsLoaded() || stream.Play(true) || SoundStream::IsPlaying());
 }
 
-// Each effect and stream stops as it goes.
-TEST_F(Sound, EffectsPlayLoopsPlusOneTimesAtTheirVolumeOnFreeChannels) {
+TEST_F(Sound, EffectsPlayLoopsPlusOneTimesAtTheirVolumeOnFreeChannelsAndStopAsTheyGo) {
     ASSERT_EQ(Mix_AllocateChannels(2), 2);
     SoundEffect effect{beepPath};
     for (const auto& [loops, volume, plays] : {std::tuple{0, 128, 1u}, {2, 128, 3u}, {0, 0, 0u}}) {
