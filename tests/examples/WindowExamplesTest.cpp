@@ -72,7 +72,7 @@ TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
                              Frame(0.5f, "screenshot-full-screen"),
                              [] {
                                  SetFullScreen(false);
-                                 Resize(800, 480);
+                                 SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 800, 480);
                              },
                              [&] {
                                  Click(560, 250); // the triangle
@@ -80,7 +80,8 @@ TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
                                  Push(pointer);
                                  Push(wheel);
                              },
-                             Frame(0.5f, "screenshot"), [] { Resize(480, 600); },
+                             Frame(0.5f, "screenshot"),
+                             [] { SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 480, 600); },
                              [] {
                                  Click(120, 300); // the circle
                                  Push(WindowEvent(SDL_WINDOWEVENT_FOCUS_LOST));
