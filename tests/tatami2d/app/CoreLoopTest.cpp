@@ -1,3 +1,4 @@
+#include "../math/ValueText.h"
 #include "support/AllocationCounter.h"
 #include "support/ScriptedRun.h"
 #include "tatami2d/app/DrawArea.h"
@@ -32,8 +33,23 @@ namespace {
 
 const WindowSpec kSpec{"loop", 640.0f, 480.0f, false};
 
-// A game that declares every optional handler.
-struct Listener : scripted::Game {
+// The gamepad handlers one by one (each alone asks Core for the pads) and a game with every
+// optional handler.
+struct PadAdded {
+    void OnGamepadAdded(const SDL_ControllerDeviceEvent& e) { Note("added %d", e.which); }
+};
+struct PadRemoved {
+    void OnGamepadRemoved(const SDL_ControllerDeviceEvent& e) { Note("removed %d", e.which); }
+};
+struct PadPressed {
+    void OnGamepadButtonDown(const SDL_ControllerButtonEvent& e) {
+        Note("pressed %d on %d", e.button, e.which);
+    }
+};
+struct PadReleased {
+    void OnGamepadButtonUp(const SDL_ControllerButtonEvent& e) { Note("released %d", e.button); }
+};
+struct Listener : scripted::Game, PadAdded, PadRemoved, PadPressed, PadReleased {
     using Game::Game;
     void OnMouseWheel(const SDL_MouseWheelEvent& e) {
         Note("wheel %d,%d", e.x, e.y);
@@ -43,13 +59,17 @@ struct Listener : scripted::Game {
     void OnTextInput(const SDL_TextInputEvent& e) { heard += std::string{"text "} + e.text + "|"; }
     void OnFocusGained() { Note("focus"); }
     void OnFocusLost() { Note("blur"); }
-    void OnGamepadAdded(const SDL_ControllerDeviceEvent& e) { Note("added %d", e.which); }
-    void OnGamepadRemoved(const SDL_ControllerDeviceEvent& e) { Note("removed %d", e.which); }
-    void OnGamepadButtonDown(const SDL_ControllerButtonEvent& e) {
-        Note("pressed %d on %d", e.button, e.which);
-    }
-    void OnGamepadButtonUp(const SDL_ControllerButtonEvent& e) { Note("released %d", e.button); }
     void OnGamepadAxis(const SDL_ControllerAxisEvent& e) { Note("axis %d %d", e.axis, e.value); }
+};
+
+// A game whose one gamepad handler is the stick's.
+struct Quiet : scripted::Game {
+    using Game::Game;
+    void OnMouseDown(const SDL_MouseButtonEvent&) {}
+    void OnMouseWheel(const SDL_MouseWheelEvent&) {}
+    void OnTextInput(const SDL_TextInputEvent&) {}
+    void OnFocusGained() {}
+    void OnGamepadAxis(const SDL_ControllerAxisEvent&) { heard += "a"; }
 };
 
 const auto NotePads = [] { Note(SDL_WasInit(SDL_INIT_GAMECONTROLLER) ? "pads up" : "pads down"); };
@@ -109,7 +129,10 @@ TEST(CoreInput, WheelTextAndFocusReachTheHandlersAQuitRequestEndsTheLoop) {
     RequestQuit();
     Play<scripted::Game>(core, {NotePads});
     EXPECT_EQ(heard, "pads down|");
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_GAMECONTROLLER), 0u);
+    EXPECT_EQ(ValueText(detail::kWantsGamepads<PadAdded>, detail::kWantsGamepads<PadRemoved>,
+                        detail::kWantsGamepads<PadPressed>, detail::kWantsGamepads<PadReleased>,
+                        detail::kWantsGamepads<Quiet>, detail::kWantsGamepads<scripted::Game>),
+              "1 1 1 1 1 0 ");
 }
 
 TEST(CoreInput, PadsArriveOnceByTheirIdAndReleaseWhatIsHeldWhenPulledOut) {
@@ -164,14 +187,6 @@ TEST(CoreInput, SteadyPassesWithEveryKindOfInputAllocateNothing) {
         SDL_JoystickSetVirtualAxis(PadAt(device), 0, Sint16(next * 100));
         after = HeapAllocationCount();
     });
-    struct Quiet : scripted::Game {
-        using Game::Game;
-        void OnMouseDown(const SDL_MouseButtonEvent&) {}
-        void OnMouseWheel(const SDL_MouseWheelEvent&) {}
-        void OnTextInput(const SDL_TextInputEvent&) {}
-        void OnFocusGained() {}
-        void OnGamepadAxis(const SDL_ControllerAxisEvent&) { heard += "a"; }
-    };
     heard.reserve(1024);
     Play<Quiet>(core, std::move(script));
     EXPECT_EQ(after - before, 0u);
