@@ -59,10 +59,9 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
     std::filesystem::remove_all(data);
 }
 
-// Full screen on the offscreen driver's 1024 x 768 desktop (scaled 1.6 times), then a window
-// wider than the scene (bars left and right), then taller (bars above and below). At each size
-// a click over a shape selects it, one in a bar nothing; the wheel turns the dial; while the
-// focus is away the scene pauses.
+// Full screen (scaled 1.6 times), then wider than the scene (bars left and right), then taller
+// (bars above and below). A click over a shape selects it, one in a bar nothing; the wheel turns
+// the dial; while the focus is away the scene pauses.
 TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
     SDL_Event pointer{}, wheel{};
     pointer.motion = {SDL_MOUSEMOTION, 0, 0, 0, 0, 560, 250, 0, 0};

@@ -31,8 +31,7 @@ inline void RunStep() {
 inline void Note(const char* format, int a = 0, int b = 0) {
     char line[96];
     std::snprintf(line, sizeof line, format, a, b);
-    heard += line;
-    heard += "|";
+    heard.append(line).append("|");
 }
 
 inline void Push(SDL_Event event) {

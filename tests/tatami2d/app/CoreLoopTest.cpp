@@ -15,9 +15,8 @@
 using namespace tatami2d;
 using namespace scripted;
 
-// Games driven through Core's loop by real SDL events, pushed or from SDL's virtual joystick, on
-// the offscreen driver: a 1024 x 768 desktop, whose window has the focus at once with SDL 2.32
-// and never with 2.26 (without it SDL drops pad presses).
+// Games driven through Core's loop by SDL events, pushed or from its virtual joystick, on the
+// offscreen driver: a 1024 x 768 desktop; its window has the focus with SDL 2.32, not 2.26.
 
 int pixelsPerPoint = 1; // 0: minimised
 extern "C" {
@@ -33,8 +32,7 @@ namespace {
 
 const WindowSpec kSpec{"loop", 640.0f, 480.0f, false};
 
-// The gamepad handlers one by one (each alone asks Core for the pads) and a game with every
-// optional handler.
+// Each gamepad handler alone (which asks Core for the pads), and a game with every handler.
 struct PadAdded {
     void OnGamepadAdded(const SDL_ControllerDeviceEvent& e) { Note("added %d", e.which); }
 };
@@ -174,11 +172,9 @@ TEST(CoreInput, SteadyPassesWithEveryKindOfInputAllocateNothing) {
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     const int device = AttachPad();
     std::size_t before = 0, after = 0;
-    const SDL_Event events[]{{SDL_MOUSEWHEEL},
-                             {SDL_TEXTINPUT},
-                             {SDL_MOUSEBUTTONDOWN},
-                             {SDL_MOUSEMOTION},
-                             WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED)};
+    SDL_Event events[]{
+        {SDL_MOUSEWHEEL}, {SDL_TEXTINPUT}, {SDL_MOUSEBUTTONDOWN}, {SDL_MOUSEMOTION}, {}};
+    events[4] = WindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
     std::vector<std::function<void()>> script(60, [&] {
         before = next == 3 ? HeapAllocationCount() : before;
         for (const SDL_Event& event : events) {
@@ -196,9 +192,8 @@ TEST(CoreInput, SteadyPassesWithEveryKindOfInputAllocateNothing) {
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-// A window made smaller (bars above and below), minimised (the layout stays), moved to a display
-// of twice the density (the mouse still maps in window points), then full screen on the 1024 x
-// 768 desktop (no bars) and back to the size it left.
+// Smaller (bars above and below), minimised (the layout stays), on a display twice as dense (the
+// mouse maps in window points), then full screen (no bars) and back to the size it left.
 TEST(CoreWindow, TheLayoutFollowsTheDrawableAndFullScreenComesBackToTheWindowsSize) {
     std::string log;
     SetLogSink([&log](std::string_view message) { log += message; });
