@@ -4,7 +4,6 @@
 #include <sstream>
 
 void ExpectShots(const std::string& folder, std::initializer_list<const char*> names) {
-    SCOPED_TRACE(folder);
     for (const std::string name : names) {
         ASSERT_EQ(shots.count(name), 1u) << name;
         ExpectFrameMatches(

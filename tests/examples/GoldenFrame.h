@@ -9,9 +9,8 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-// Examples played by a script through Core's own loop (see ScriptedRun.h) from their build
-// folders, where their assets are. Their frames are compared with the screenshots committed
-// beside their sources, or written over them with DOJO_WRITE_SCREENSHOTS set.
+// Examples played by a script through Core's own loop, their frames compared with the
+// screenshots beside their sources (or written over them with DOJO_WRITE_SCREENSHOTS set).
 
 inline std::map<std::string, Surface> shots; // frames kept by name, at the drawable's size
 inline std::string shotName;                 // the next frame's, if it is kept
@@ -38,7 +37,8 @@ template <class Demo>
 struct Scripted : Demo {
     using Demo::Demo;
     void Update(float) {
-        if (scripted::RunStep() && scripted::frameSeconds >= 0.0f) {
+        scripted::RunStep();
+        if (scripted::frameSeconds >= 0.0f) {
             Demo::Update(scripted::frameSeconds);
         }
     }
@@ -55,10 +55,8 @@ struct Scripted : Demo {
     }
 };
 
-// Plays the script to Demo in a 640 x 480 window with the options, started in the example's
-// build folder. The video driver is named, as Core refuses one that shows nothing unless it
-// was chosen; Windows has no offscreen GL driver, so there the window is a real one (in the
-// test's virtual X server under Wine).
+// Plays the script to Demo in a 640 x 480 window, in the example's build folder (its assets).
+// Core refuses a driver that shows nothing unless named; Windows has no offscreen GL driver.
 template <class Demo>
 void PlayExample(const char* folder, std::vector<std::function<void()>> script,
                  const tatami2d::WindowOptions& options = {}) {
@@ -76,7 +74,6 @@ void PlayExample(const char* folder, std::vector<std::function<void()>> script,
         ASSERT_TRUE(core.IsInitialized());
         scripted::Play<Scripted<Demo>>(core, std::move(script));
     }
-    // Core leaves the mixer's device to SDL_Quit, after which SDL_mixer still counts it open
-    // and a later Core in this process would get no device of its own.
+    // SDL_mixer still counts its device open after SDL_Quit: a later Core would get none.
     Mix_CloseAudio();
 }

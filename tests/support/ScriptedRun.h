@@ -16,31 +16,22 @@ namespace scripted {
 
 inline std::vector<std::function<void()>> steps;
 inline std::size_t next = 0;
-inline std::function<bool()> holdUntil; // the next step waits while it answers false
-inline float frameSeconds = -1.0f;      // at or above 0: a frame this pass
-inline std::string heard;               // what the game noted, in order
+inline float frameSeconds = -1.0f; // at or above 0: a frame this pass
+inline std::string heard;          // what the game noted, in order
 
-// False when the script is held back.
-inline bool RunStep() {
+inline void RunStep() {
     frameSeconds = -1.0f;
-    if (holdUntil && !holdUntil()) {
-        SDL_Delay(5);
-        return false;
-    }
-    holdUntil = nullptr;
     if (next < steps.size()) {
         steps[next++]();
     } else {
         tatami2d::RequestQuit();
     }
-    return true;
 }
 
 inline void Note(const char* format, int a = 0, int b = 0) {
     char line[96];
     std::snprintf(line, sizeof line, format, a, b);
-    heard += line;
-    heard += "|";
+    heard.append(line).append("|");
 }
 
 inline void Push(SDL_Event event) {
@@ -59,18 +50,6 @@ inline void Click(int x, int y) {
         event.button = {type, 0, 0, 0, SDL_BUTTON_LEFT, 0, 0, 0, x, y};
         Push(event);
     }
-}
-
-// Resizes Core's window; the script goes on 20 passes after the drawable has that size, by
-// when the layout has followed.
-inline void Resize(int width, int height) {
-    SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), width, height);
-    holdUntil = [width, height, settled = 0]() mutable {
-        int w = 0, h = 0;
-        SDL_GL_GetDrawableSize(SDL_GL_GetCurrentWindow(), &w, &h);
-        settled = w == width && h == height ? settled + 1 : 0;
-        return settled >= 20;
-    };
 }
 
 // Plugs in a virtual gamepad in SDL's standard layout; its device index.
@@ -100,7 +79,6 @@ void Play(tatami2d::Core& core, std::vector<std::function<void()>> script) {
     heard.clear();
     steps = std::move(script);
     next = 0;
-    holdUntil = nullptr;
     core.Run<Game>();
 }
 

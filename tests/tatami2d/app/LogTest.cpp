@@ -29,8 +29,7 @@ const std::string kUnsupported =
 
 } // namespace
 
-// By default on stderr, unchanged; to a sink, each whole, and nothing on stderr. An empty sink
-// brings the default back.
+// On stderr unchanged by default (and again after an empty sink); a sink gets each one whole.
 TEST(Log, MessagesReachStderrUnchangedOrASinkWhole) {
     std::vector<std::string> messages;
     for (const bool sunk : {true, false}) {
@@ -43,8 +42,7 @@ TEST(Log, MessagesReachStderrUnchangedOrASinkWhole) {
     EXPECT_EQ(messages, (std::vector<std::string>{kBeziers, kUnsupported}));
 }
 
-// The loader promises never to throw: neither a sink that throws nor a message that finds no
-// memory to be put together in may break that.
+// Neither a throwing sink nor no memory to join a message in makes the loader throw.
 TEST(Log, AThrowingSinkOrNoMemoryForTheMessageThrowsNothing) {
     SetLogSink([](std::string_view) { throw std::runtime_error{"the sink failed"}; });
     EXPECT_FALSE(RefuseTwice());

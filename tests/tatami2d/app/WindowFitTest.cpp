@@ -12,14 +12,11 @@ using namespace tatami2d;
 TEST(FitDrawArea, KeepsTheShapeCentredWithBarsAndTheWindowAsOpenedUnscaled) {
     for (const auto& [width, height, logicalWidth, logicalHeight, expected] : {
              std::tuple{1350, 345, 1350.9f, 345.9f, "0 0 1350 345 1350.9 345.9 "}, // truncated
-             {1350, 300, 1350.0f, 345.0f, "88 0 1174 300 1350 345 "},
-             {800, 480, 640.0f, 480.0f, "80 0 640 480 640 480 "},   // wider: bars left and right
-             {480, 600, 640.0f, 480.0f, "0 120 480 360 640 480 "},  // taller: bars above and below
-             {1280, 720, 640.0f, 480.0f, "160 0 960 720 640 480 "}, // larger
-             {1280, 960, 640.0f, 480.0f, "0 0 1280 960 640 480 "},  // twice the density
-             {101, 100, 640.0f, 480.0f, "0 12 101 76 640 480 "},    // 75.75 rounds up
-             {400, 2, 640.0f, 4000.0f, "199 0 1 2 640 4000 "},      // never thinner than a pixel
-             {641, 481, 640.0f, 480.0f, "0 0 641 481 640 480 "},    // a pixel more each way scales
+             {800, 480, 640.0f, 480.0f, "80 0 640 480 640 480 "},  // wider: bars left and right
+             {480, 600, 640.0f, 480.0f, "0 120 480 360 640 480 "}, // taller: bars above and below
+             {101, 100, 640.0f, 480.0f, "0 12 101 76 640 480 "},   // 75.75 rounds up
+             {400, 2, 640.0f, 4000.0f, "199 0 1 2 640 4000 "},     // never thinner than a pixel
+             {641, 481, 640.0f, 480.0f, "0 0 641 481 640 480 "},   // a pixel more each way scales
          }) {
         const DrawArea a = FitDrawArea(width, height, logicalWidth, logicalHeight);
         EXPECT_EQ(ValueText(a.left, a.bottom, a.width, a.height, a.logicalWidth, a.logicalHeight),
@@ -36,12 +33,7 @@ TEST(MouseMapping, MapsWindowPointsIntoTheLogicalWindowRoundingDown) {
         std::int32_t x, y;
         const char* expected;
     } cases[] = {
-        {"as opened", 1350, 345, 1350, 345, {0, 0, 1350, 345, 1350.9f, 345.9f}, 0, 0, "0 345 "},
-        {"bottom", 1350, 345, 1350, 345, {0, 0, 1350, 345, 1350.f, 345.f}, 1349, 344, "1349 1 "},
-        {"dragged out", 1350, 345, 1350, 345, {0, 0, 1350, 345, 1350.f, 345.f}, -5, 400, "-5 -55 "},
-        {"side bars", 800, 480, 800, 480, {80, 0, 640, 480, 640.f, 480.f}, 240, 240, "160 240 "},
         {"in a bar", 800, 480, 800, 480, {80, 0, 640, 480, 640.f, 480.f}, 79, 0, "-1 480 "},
-        {"smaller", 480, 600, 480, 600, {0, 120, 480, 360, 640.f, 480.f}, 120, 300, "160 240 "},
         {"rounded down", 480, 600, 480, 600, {0, 120, 480, 360, 640.f, 480.f}, 1, 599, "1 -159 "},
         {"dense", 640, 480, 1280, 960, {0, 0, 1280, 960, 640.f, 480.f}, 100, 100, "100 380 "},
         {"larger", 1280, 720, 1280, 720, {160, 0, 960, 720, 640.f, 480.f}, 640, 360, "320 240 "},
