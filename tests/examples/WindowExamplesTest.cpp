@@ -63,9 +63,11 @@ TEST(ExampleFinalFrame, GamepadMatchesTheScreenshot) {
 // (bars above and below). A click over a shape selects it, one in a bar nothing; the wheel turns
 // the dial; while the focus is away the scene pauses.
 TEST(ExampleFinalFrame, ResizeMatchesTheScreenshotsAtEachSize) {
-    SDL_Event pointer{}, wheel{};
-    pointer.motion = {SDL_MOUSEMOTION, 0, 0, 0, 0, 560, 250, 0, 0};
-    wheel.wheel = {SDL_MOUSEWHEEL, 0, 0, 0, 0, 2, SDL_MOUSEWHEEL_NORMAL, 0.0f, 2.0f, 560, 250};
+    SDL_Event pointer{SDL_MOUSEMOTION}, wheel{SDL_MOUSEWHEEL};
+    pointer.motion.x = wheel.wheel.mouseX = 560;
+    pointer.motion.y = wheel.wheel.mouseY = 250;
+    wheel.wheel.y = 2;
+    wheel.wheel.preciseY = 2.0f;
     PlayExample<ResizeDemo>("resize",
                             {Frame(0.1f), [] { Click(512, 384); }, // the square
                              Frame(0.5f, "screenshot-full-screen"),

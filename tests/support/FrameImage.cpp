@@ -45,5 +45,7 @@ void ExpectFrameMatches(const SDL_Surface& frame, const std::string& reference,
     if (differing != 0) {
         IMG_SavePNG(const_cast<SDL_Surface*>(&frame), lastFrame.c_str());
     }
-    EXPECT_EQ(differing, 0) << "the frame drawn is at " << lastFrame;
+    EXPECT_EQ(differing, 0) << "the frame drawn is at " << lastFrame
+                            << "; if the change is meant, remake the pictures with "
+                               "`cmake --build build/dev --target example-screenshots`";
 }
